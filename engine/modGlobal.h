@@ -1,0 +1,37 @@
+// Puzzle carving: blanks cells of a solution text, chosen by the carving's
+// own generator from a three-digit seed.
+//
+// The carving never uses the general random source, so a seed and a level
+// always blank the same cells in the same order, whatever the solution. It
+// does not look for a unique or even a solvable puzzle.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace modGlobal {
+
+// The carving generator's state between draws; set to the seed at the start
+// of every carving.
+extern std::int32_t carveState;
+
+// Consecutive draws on cells that are blank already before a carving gives up.
+inline constexpr int MissLimit = 2000;
+
+// Returns r, 0 <= r < 1, and advances carveState:
+//   x = (carveState * 17405 + 12820163) mod 2^24,  r = x / 2^24,
+//   carveState = r * 30000 + 101, rounded to nearest with ties to even.
+// Every step is exact; from any state the next lies in 101..30101.
+double NextCarveRandom();
+
+// Blanks cells of grid, a solution text, in place: 31, 51 or 61 of them for
+// level 1, 2 or 3, at positions floor(81 * r) + 1 drawn from the seed.
+// Returns the puzzle text (the same text grid now holds), or std::nullopt
+// when the generator falls into a cycle of cells that are all blank already
+// (the 2001st miss in a row), leaving grid partly blanked. A grid that is
+// not 81 characters or a level outside 1..3 also gives std::nullopt, and
+// grid is left untouched.
+std::optional<std::string> CarvePuzzle(std::string& grid, std::int32_t seed, int level);
+
+} // namespace modGlobal
