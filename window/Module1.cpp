@@ -1,0 +1,89 @@
+// Start-up: the application's identity, the window-background colour, Sub Main.
+#include "Module1.h"
+
+#include "dialogs/modDialogs.h"
+#include "frmsudoku.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <optional>
+
+namespace Module1 {
+
+std::int16_t windowBackRed = 0;
+std::int16_t windowBackGreen = 0;
+std::int16_t windowBackBlue = 0;
+
+namespace {
+
+constexpr std::uint32_t SystemColorFlag = 0x80000000;
+
+// The platform's numbered system colours that have a counterpart in Qt's palette.
+std::optional<QPalette::ColorRole> SystemColorRole(std::uint32_t number)
+{
+    switch (number) {
+    case 4: return QPalette::Window;           // menu
+    case 5: return QPalette::Base;             // window background
+    case 7: return QPalette::WindowText;       // menu text
+    case 8: return QPalette::Text;             // window text
+    case 13: return QPalette::Highlight;       // highlight
+    case 14: return QPalette::HighlightedText; // highlighted text
+    case 15: return QPalette::Button;          // button face
+    case 18: return QPalette::ButtonText;      // button text
+    case 23: return QPalette::ToolTipText;     // tooltip text
+    case 24: return QPalette::ToolTipBase;     // tooltip background
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+void SetApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral(PELLWICK_APP_TITLE));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELLWICK_APP_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Pellwick Software"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.pellwick.Sudoku"));
+}
+
+std::uint32_t TranslateColor(std::uint32_t color, std::uint32_t /*palette*/)
+{
+    if ((color & SystemColorFlag) == 0) return color & 0x00FFFFFF;
+    if ((color & 0x7FFFFF00) != 0) return 0;
+    const auto role = SystemColorRole(color & 0xFF);
+    if (!role) return 0;
+    return modDialogs::ToColorRef(QGuiApplication::palette().color(*role));
+}
+
+void TakeWindowBackColor()
+{
+    const std::uint32_t c = TranslateColor(SystemColorFlag | 5);
+    windowBackRed = static_cast<std::int16_t>(c & 255);
+    windowBackGreen = static_cast<std::int16_t>((c >> 8) & 255);
+    windowBackBlue = static_cast<std::int16_t>((c >> 16) & 255);
+}
+
+std::uint32_t WindowBackColor()
+{
+    return modDialogs::ColorRef(windowBackRed, windowBackGreen, windowBackBlue);
+}
+
+void PrepareDialogColors()
+{
+    const std::uint32_t back = WindowBackColor();
+    const std::uint32_t text = modDialogs::ReadableTextColor(back);
+    modDialogs::SetDialogColors(text, back, text, back);
+}
+
+std::unique_ptr<frmsudoku> SubMain()
+{
+    TakeWindowBackColor();
+    // Qt draws every control itself, so there are no common controls to
+    // initialise before the window is created.
+    auto form = std::make_unique<frmsudoku>();
+    form->Form_Load();
+    return form;
+}
+
+} // namespace Module1

@@ -1,0 +1,43 @@
+// Start-up: the application's identity, the window-background colour that
+// every message box is painted with, and the entry that shows the game.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class frmsudoku;
+
+namespace Module1 {
+
+// The red, green and blue parts (0..255) of the platform's window-background
+// colour, taken once at start-up.
+extern std::int16_t windowBackRed;
+extern std::int16_t windowBackGreen;
+extern std::int16_t windowBackBlue;
+
+// Sets the application's title ("Pellwick Sudoku"), version and organisation
+// on the application object, where the window and the message boxes read them.
+void SetApplicationIdentity();
+
+// A colour 0x00BBGGRR as it is, or a system colour 0x800000nn resolved from
+// the application palette (5 window background, 8 window text, ...), as a
+// plain 0x00BBGGRR value; 0 when it cannot be resolved. There are no
+// palettes to choose from, so the second argument is ignored.
+std::uint32_t TranslateColor(std::uint32_t color, std::uint32_t palette = 0);
+
+// Takes the window-background colour apart into the three parts above.
+void TakeWindowBackColor();
+
+// The window-background colour put back together, 0x00BBGGRR.
+std::uint32_t WindowBackColor();
+
+// Arms the styled message box with the game's dialog colours: the window
+// background, and text that is readable on it.
+void PrepareDialogColors();
+
+// The program's start: takes the colour apart, creates the game window and
+// loads it (which shows it and deals the first puzzle). The caller runs the
+// event loop while the returned window lives.
+std::unique_ptr<frmsudoku> SubMain();
+
+} // namespace Module1
