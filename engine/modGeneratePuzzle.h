@@ -16,6 +16,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace modGeneratePuzzle {
 
@@ -83,7 +84,9 @@ std::string BuildSolution(std::string_view key);
 
 // The steps of BuildSolution, in the order it runs them. Each takes a grid
 // text and returns a new one; a grid that is not 81 characters, or a field
-// that is not a permutation of the right size, is returned unchanged.
+// that is not a permutation of the right size, is returned unchanged. The
+// exception is RelabelDigits, which works on text of any length: it always
+// drops the CR LF pairs, and relabels only with a whole digit map.
 std::string RelabelDigits(std::string_view grid, std::string_view digitMap);
 std::string PermuteBands(std::string_view grid, std::string_view order);
 std::string PermuteStacks(std::string_view grid, std::string_view order);

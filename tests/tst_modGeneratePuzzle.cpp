@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>

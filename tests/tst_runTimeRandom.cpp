@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
