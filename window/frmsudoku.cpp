@@ -92,12 +92,14 @@ QCursor HandCursor()
     return QCursor(hand, 5, 0);
 }
 
-// The icon groups the program carries, by resource name.
+// The icon groups the program carries, by resource name. AAA holds the
+// sizes a title bar and a task list ask for; the larger images are for the
+// desktop's menus and come from the installed icon theme.
 QIcon LoadIconGroup(const QString& name)
 {
     QIcon icon;
     if (name != QLatin1String("AAA")) return icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/pellwick-sudoku-%1.png").arg(size), QSize(size, size));
     return icon;
 }

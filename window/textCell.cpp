@@ -198,18 +198,13 @@ int TextCell::positionAt(const QPoint& point) const
 
 void TextCell::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), m_backColor);
-
     // Cells of one box touch, so each needs an edge of its own; the focused
-    // cell gets a stronger one, since a caret alone is easy to lose.
-    if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2 * BorderWidth));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-    } else {
-        painter.setPen(EdgeColor);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    // cell gets a stronger one, since a caret alone is easy to lose. Two
+    // fills draw it far faster than a stroked rectangle.
+    QPainter painter(this);
+    const int edge = hasFocus() ? 2 * BorderWidth : BorderWidth;
+    painter.fillRect(rect(), hasFocus() ? palette().color(QPalette::Highlight) : EdgeColor);
+    painter.fillRect(rect().adjusted(edge, edge, -edge, -edge), m_backColor);
 
     painter.setFont(font());
     const QFontMetrics fm(font());
