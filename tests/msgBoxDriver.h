@@ -1,269 +1,130 @@
 // Test helper: answers the modal message boxes a test opens, one after another, and records what they showed.
 //
-// A modal box blocks the test in exec(), so the driver polls from a timer
-// that runs inside the box's own event loop. Each step it is given answers
-// one box: it records the box (title, text, icon, buttons), runs the step's
-// optional callback while the box is open, grabs the box's pixels and then
+// A modal box blocks the test in exec(), so a timer polls from inside the
+// box's own event loop. Each queued step meets one box: the driver records
+// it, runs the step's callback while it is open, grabs its pixels and then
 // presses a button, Escape or the title bar's close button.
 //
 //     MsgBoxDriver driver;
 //     driver.answer(QMessageBox::Yes);
 //     window.Command4_Click();              // opens the box and waits for it
 //     QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
-//     QVERIFY(driver.seen());
 //     QCOMPARE(driver.text(), expectedText);
 //
-// So that no test ever hangs, the driver closes any box it has no step for,
-// any box still open a while after it was answered, and records each such
-// event, or a step whose box never came, as a failure for the test to check.
-// A box closed that way returns its escape answer (or a rejection) to the
-// code that showed it. Keep the driver alive across the code that opens the
-// boxes: a local in the test function does that.
+// So that no test can hang, the driver closes any box it has no step for and
+// any box still open a while after its answer, and drops a step whose box
+// never comes, recording each as a failure. A box closed that way returns its
+// escape answer to the code that showed it. Keep the driver alive across the
+// code that opens the boxes.
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QStringList>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
-#include <deque>
 #include <functional>
-#include <optional>
-#include <utility>
-#include <vector>
 
 class MsgBoxDriver : public QObject {
 public:
-    // Runs while the box is open, before it is grabbed and answered. It may
-    // change colours, read the box's widgets, or even delete the box.
+    // Runs while the box is open, before it is grabbed and answered; it may
+    // even close or delete the box.
     using WhileOpen = std::function<void(QMessageBox* box)>;
-
     enum class Action { Press, Escape, CloseWindow };
 
-    // What the driver saw of one box.
     struct Box {
-        QString objectName;
-        QString title;
-        QString text;
+        QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        QMessageBox::StandardButton escapeButton = QMessageBox::NoButton;
-        QPointer<QWidget> owner;
-        QImage image; // as grabbed after the callback; null if the box was gone by then
+        QImage image; // as grabbed after the callback; null if the callback closed the box
     };
 
-    static constexpr int PollMs = 5;
-
-    explicit MsgBoxDriver(QObject* parent = nullptr)
-        : QObject(parent)
+    explicit MsgBoxDriver(QObject* parent = nullptr) : QObject(parent)
     {
-        poll.setInterval(PollMs);
-        QObject::connect(&poll, &QTimer::timeout, this, [this] { tick(); });
-        poll.start();
-        sinceProgress.start();
+        QObject::connect(&poll, &QTimer::timeout, this, &MsgBoxDriver::step);
+        poll.start(5);
+        clock.start();
     }
-
-    MsgBoxDriver(const MsgBoxDriver&) = delete;
-    MsgBoxDriver& operator=(const MsgBoxDriver&) = delete;
 
     // Queue the answer to the next box. Calls chain: answer(Yes).answer(Ok).
-    MsgBoxDriver& answer(QMessageBox::StandardButton button, WhileOpen whileOpen = {})
-    {
-        return queue({Action::Press, button, std::move(whileOpen)});
-    }
-    MsgBoxDriver& pressEscape(WhileOpen whileOpen = {})
-    {
-        return queue({Action::Escape, QMessageBox::NoButton, std::move(whileOpen)});
-    }
-    MsgBoxDriver& closeWindow(WhileOpen whileOpen = {})
-    {
-        return queue({Action::CloseWindow, QMessageBox::NoButton, std::move(whileOpen)});
-    }
+    MsgBoxDriver& answer(QMessageBox::StandardButton b, WhileOpen w = {}) { return queue(Action::Press, b, w); }
+    MsgBoxDriver& pressEscape(WhileOpen w = {}) { return queue(Action::Escape, QMessageBox::NoButton, w); }
+    MsgBoxDriver& closeWindow(WhileOpen w = {}) { return queue(Action::CloseWindow, QMessageBox::NoButton, w); }
 
-    // Answer every box that comes after the queued steps with this button,
-    // without counting it a failure: for soak runs.
+    // Answer every box after the queued steps with this button, not counted
+    // as a failure: for soak runs.
     void answerAnyOther(QMessageBox::StandardButton button) { anyOther = button; }
 
-    // How long a queued step waits for its box, and how long an answered box
-    // may stay open, before the driver gives up on it.
-    void setAppearTimeout(int ms) { appearTimeoutMs = ms; }
-    void setOpenTimeout(int ms) { openTimeoutMs = ms; }
-
-    bool seen() const { return !boxes.empty(); }
-    qsizetype count() const { return static_cast<qsizetype>(boxes.size()); }
-    const Box& box(qsizetype i) const { return boxes.at(static_cast<std::size_t>(i)); }
-
-    // The last box seen; an empty Box when none was.
-    const Box& last() const { return boxes.empty() ? none : boxes.back(); }
+    bool seen() const { return !boxes.isEmpty(); }
+    qsizetype count() const { return boxes.size(); }
+    const Box& box(qsizetype i) const { return boxes.at(i); }
+    const Box& last() const { return boxes.isEmpty() ? none : boxes.last(); } // an empty Box when none was seen
     QString title() const { return last().title; }
     QString text() const { return last().text; }
     QMessageBox::Icon icon() const { return last().icon; }
     QMessageBox::StandardButtons buttons() const { return last().buttons; }
     QImage image() const { return last().image; }
 
-    // Steps queued but not yet used.
-    qsizetype pending() const { return static_cast<qsizetype>(steps.size()); }
-
-    // Spins the event loop until every queued step has met its box (or
-    // timed out) and no answered box is still open.
-    bool waitForAll(int ms = 5000)
-    {
-        return QTest::qWaitFor([this] { return steps.empty() && !handled; }, ms);
-    }
-
+    // Spins the event loop until every step has met its box (or timed out)
+    // and no answered box is still open.
+    bool waitForAll(int ms = 5000) { return QTest::qWaitFor([this] { return steps.isEmpty() && !handled; }, ms); }
     bool ok() const { return problems.isEmpty(); }
-    const QStringList& failures() const { return problems; }
     QString failureText() const { return problems.join(QLatin1String("; ")); }
 
-private:
-    struct Step {
-        Action action;
-        QMessageBox::StandardButton button;
-        WhileOpen whileOpen;
-    };
-
-    MsgBoxDriver& queue(Step step)
+    // The general form of answer(), pressEscape() and closeWindow(): button counts only with Press.
+    MsgBoxDriver& queue(Action action, QMessageBox::StandardButton button, const WhileOpen& whileOpen)
     {
-        if (steps.empty() && !handled) sinceProgress.restart();
-        steps.push_back(std::move(step));
+        if (steps.isEmpty() && !handled) clock.restart();
+        steps.append({action, button, whileOpen});
         return *this;
     }
 
-    static QMessageBox* openBox()
-    {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible())
-            return box;
-        const auto windows = QApplication::topLevelWidgets();
-        for (QWidget* w : windows)
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible() && box->isModal()) return box;
-        return nullptr;
-    }
-
-    static QMessageBox::StandardButton standardOf(const QMessageBox* box, QAbstractButton* button)
-    {
-        return button ? box->standardButton(button) : QMessageBox::NoButton;
-    }
-
-    static Box record(QMessageBox* box)
-    {
-        Box seen;
-        seen.objectName = box->objectName();
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = standardOf(box, box->defaultButton());
-        seen.escapeButton = standardOf(box, box->escapeButton());
-        seen.owner = box->parentWidget();
-        return seen;
-    }
+private:
+    static constexpr int AppearMs = 5000, AnsweredOpenMs = 2000; // before the driver gives up on a step or a box
+    struct Step { Action action; QMessageBox::StandardButton button; WhileOpen whileOpen; };
 
     // The last resort: ends the box's modal loop whatever its buttons.
-    static void forceClose(QMessageBox* box)
+    void giveUp(QMessageBox* box, const QString& why)
     {
+        problems.append(why);
         if (box && box->isVisible()) box->done(QDialog::Rejected);
-    }
-
-    void fail(const QString& what) { problems.append(what); }
-
-    void tick()
-    {
-        if (busy) return;
-        busy = true;
-        step();
-        busy = false;
+        clock.restart();
     }
 
     void step()
     {
-        if (handled) {
-            if (handled->isVisible()) {
-                if (sinceProgress.elapsed() > openTimeoutMs) {
-                    fail(QStringLiteral("box \"%1\" still open %2 ms after it was answered")
-                             .arg(handled->text())
-                             .arg(openTimeoutMs));
-                    forceClose(handled);
-                    handled = nullptr;
-                    sinceProgress.restart();
-                }
-                return;
-            }
-            handled = nullptr;
-            sinceProgress.restart();
+        if (handled && handled->isVisible()) {
+            if (clock.elapsed() < AnsweredOpenMs) return;
+            giveUp(handled, QStringLiteral("box \"%1\" still open after its answer").arg(handled->text()));
         }
-
-        QMessageBox* box = openBox();
-        if (!box) {
-            if (!steps.empty() && sinceProgress.elapsed() > appearTimeoutMs) {
-                fail(QStringLiteral("no message box appeared within %1 ms for step %2")
-                         .arg(appearTimeoutMs)
-                         .arg(boxes.size() + 1));
-                steps.pop_front();
-                sinceProgress.restart();
-            }
-            return;
+        handled = nullptr;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && !box->isVisible()) box = nullptr;
+        if (!box && !steps.isEmpty() && clock.elapsed() > AppearMs) {
+            steps.removeFirst();
+            giveUp(nullptr, QStringLiteral("no message box appeared for step %1").arg(boxes.size() + 1));
         }
-
-        std::optional<Step> todo;
-        if (!steps.empty()) {
-            todo = std::move(steps.front());
-            steps.pop_front();
-        } else if (anyOther) {
-            todo = Step{Action::Press, *anyOther, {}};
-        }
-
-        boxes.push_back(record(box));
-        QPointer<QMessageBox> guard(box);
-        handled = box;
-        sinceProgress.restart();
-
-        if (!todo) {
-            fail(QStringLiteral("unexpected message box \"%1\"").arg(box->text()));
-            forceClose(box);
-            return;
-        }
-        if (todo->whileOpen) todo->whileOpen(box);
-        if (!guard) return; // the callback closed or deleted the box itself
-        boxes.back().image = guard->grab().toImage();
-
-        switch (todo->action) {
-        case Action::Press:
-            if (QAbstractButton* button = guard->button(todo->button)) {
-                button->click();
-            } else {
-                fail(QStringLiteral("box \"%1\" has no button %2").arg(guard->text()).arg(int(todo->button)));
-                forceClose(guard);
-            }
-            break;
-        case Action::Escape: {
-            QWidget* focus = QApplication::focusWidget();
-            QWidget* target = focus && guard->isAncestorOf(focus) ? focus : guard.data();
-            QTest::keyClick(target, Qt::Key_Escape);
-            break;
-        }
-        case Action::CloseWindow:
-            guard->close();
-            break;
-        }
+        if (!box) return;
+        const Step todo = !steps.isEmpty() ? steps.takeFirst() : Step{Action::Press, anyOther, {}};
+        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {}});
+        handled = box; // set first: a callback that spins an event loop meets it above
+        clock.restart();
+        if (todo.button == QMessageBox::NoButton && todo.action == Action::Press)
+            return giveUp(box, QStringLiteral("unexpected message box \"%1\"").arg(box->text()));
+        if (todo.whileOpen) todo.whileOpen(box);
+        if (!handled) return;
+        boxes.last().image = handled->grab().toImage();
+        QAbstractButton* button = handled->button(todo.button);
+        if (todo.action == Action::Escape) QTest::keyClick(handled.data(), Qt::Key_Escape);
+        else if (todo.action == Action::CloseWindow) handled->close();
+        else if (button) button->click();
+        else giveUp(handled, QStringLiteral("box \"%1\" has no button %2").arg(handled->text()).arg(int(todo.button)));
     }
 
     QTimer poll;
-    QElapsedTimer sinceProgress;
-    std::deque<Step> steps;
-    std::optional<QMessageBox::StandardButton> anyOther;
-    std::vector<Box> boxes;
+    QElapsedTimer clock; // since the driver last made progress
+    QList<Step> steps;
+    QMessageBox::StandardButton anyOther = QMessageBox::NoButton;
+    QList<Box> boxes;
     Box none;
     QPointer<QMessageBox> handled;
     QStringList problems;
-    int appearTimeoutMs = 5000;
-    int openTimeoutMs = 2000;
-    bool busy = false;
 };
