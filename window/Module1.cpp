@@ -69,11 +69,12 @@ std::uint32_t WindowBackColor()
     return modDialogs::ColorRef(windowBackRed, windowBackGreen, windowBackBlue);
 }
 
-void PrepareDialogColors()
+int StyledMsgBox(const QString& prompt, int style, const QString& title, QWidget* owner)
 {
     const std::uint32_t back = WindowBackColor();
     const std::uint32_t text = modDialogs::ReadableTextColor(back);
     modDialogs::SetDialogColors(text, back, text, back);
+    return modDialogs::MsgBox(prompt, style, title, owner);
 }
 
 std::unique_ptr<frmsudoku> SubMain()

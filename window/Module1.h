@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class QString;
+class QWidget;
 class frmsudoku;
 
 namespace Module1 {
@@ -31,9 +33,10 @@ void TakeWindowBackColor();
 // The window-background colour put back together, 0x00BBGGRR.
 std::uint32_t WindowBackColor();
 
-// Arms the styled message box with the game's dialog colours: the window
-// background, and text that is readable on it.
-void PrepareDialogColors();
+// Shows a message box of the game (MsgBox's prompt, style and title) in the
+// game's dialog colours: the window background, and text readable on it.
+// Returns MsgBox's answer.
+int StyledMsgBox(const QString& prompt, int style, const QString& title, QWidget* owner);
 
 // The program's start: takes the colour apart, creates the game window and
 // loads it (which shows it and deals the first puzzle). The caller runs the

@@ -393,9 +393,8 @@ void frmsudoku::newGame_Click()
     }
     if (!puzzle) {
         // The game on the board, its solution and its clock stay as they were.
-        Module1::PrepareDialogColors();
-        modDialogs::MsgBox(gameTexts::GameCreatorError, modDialogs::vbExclamation, gameTexts::GameCreatorErrorTitle,
-                           this);
+        Module1::StyledMsgBox(gameTexts::GameCreatorError, modDialogs::vbExclamation, gameTexts::GameCreatorErrorTitle,
+                              this);
         return;
     }
 
@@ -520,9 +519,8 @@ bool frmsudoku::CheckForErrors()
 void frmsudoku::cmdMathCheck_Click()
 {
     const bool correct = CheckForErrors();
-    Module1::PrepareDialogColors();
-    modDialogs::MsgBox(correct ? gameTexts::NoErrors : gameTexts::ErrorsFound, modDialogs::vbInformation,
-                       QCoreApplication::applicationName(), this);
+    Module1::StyledMsgBox(correct ? gameTexts::NoErrors : gameTexts::ErrorsFound, modDialogs::vbInformation,
+                          QCoreApplication::applicationName(), this);
     addSeconds(4);
 }
 
@@ -530,23 +528,21 @@ void frmsudoku::Command4_Click()
 {
     using namespace modDialogs;
     const bool complete = std::all_of(tile.begin(), tile.end(), [](const TextCell* cell) { return cell->text().size() == 1; });
+    auto offerSolution = [this](const QString& question) {
+        return Module1::StyledMsgBox(question, vbYesNo + vbQuestion, QCoreApplication::applicationName(), this)
+            == vbYes;
+    };
 
     bool showSolution = false;
     if (!complete) {
-        Module1::PrepareDialogColors();
-        showSolution = MsgBox(gameTexts::NotComplete, vbYesNo + vbQuestion, QCoreApplication::applicationName(), this)
-            == vbYes;
+        showSolution = offerSolution(gameTexts::NotComplete);
     } else if (CheckForErrors()) {
-        Module1::PrepareDialogColors();
         const QString caption = lblTimer->text();
-        MsgBox(gameTexts::CompletedIn + caption, vbInformation, gameTexts::CongratulationsTitle, this);
+        Module1::StyledMsgBox(gameTexts::CompletedIn + caption, vbInformation, gameTexts::CongratulationsTitle, this);
         Timer1->stop();
         return;
     } else {
-        Module1::PrepareDialogColors();
-        showSolution = MsgBox(gameTexts::CompleteWithErrors, vbYesNo + vbQuestion,
-                              QCoreApplication::applicationName(), this)
-            == vbYes;
+        showSolution = offerSolution(gameTexts::CompleteWithErrors);
     }
 
     if (!showSolution) {
