@@ -110,10 +110,11 @@ void OpenAddress(const char* address)
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)));
 }
 
+// The clock holds at its largest value rather than wrap to a negative time.
 std::int32_t SaturatingAdd(std::int32_t value, int seconds)
 {
-    constexpr auto Largest = std::numeric_limits<std::int32_t>::max();
-    return value > Largest - seconds ? Largest : value + seconds;
+    const std::int64_t sum = std::int64_t{value} + seconds;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -565,7 +566,6 @@ void frmsudoku::Command4_Click()
 
 void frmsudoku::addSeconds(int seconds)
 {
-    // The clock stops at its largest value rather than wrap to a negative time.
     elapsedSeconds = SaturatingAdd(elapsedSeconds, seconds);
 }
 
