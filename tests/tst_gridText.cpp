@@ -7,26 +7,12 @@ class TestGridText : public QObject {
     Q_OBJECT
 
 private slots:
-    void positions_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::newRow("top left") << 1 << 1 << 1;
-        QTest::newRow("top right") << 9 << 1 << 9;
-        QTest::newRow("tile 40, the centre") << 40 + 1 << 5 << 5;
-        QTest::newRow("bottom left") << 73 << 9 << 1;
-        QTest::newRow("bottom right") << 81 << 9 << 9;
-    }
-
+    // Position, row, column: the corners tell row from column and catch an
+    // off-by-one; 41 is tile 40, the centre.
     void positions()
     {
-        QFETCH(int, position);
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QCOMPARE(gridText::PositionRow(position), row);
-        QCOMPARE(gridText::PositionColumn(position), column);
-        QCOMPARE(gridText::Position(row, column), position);
+        for (const QList<int>& c : {QList<int>{1, 1, 1}, {9, 1, 9}, {41, 5, 5}, {73, 9, 1}, {81, 9, 9}})
+            QCOMPARE((QList<int>{gridText::Position(c[1], c[2]), gridText::PositionRow(c[0]), gridText::PositionColumn(c[0])}), c);
     }
 };
 
