@@ -30,8 +30,7 @@
 Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
                                     const QString& text = QString(), bool autorep = false, ushort count = 1);
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
-                                               const QString& text = QString(), bool autorep = false,
-                                               ushort count = 1);
+                                               const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -91,10 +90,7 @@ private:
 // their areas dirty and posted one UpdateRequest to the window; delivering
 // it makes the window's backing store repaint the dirty areas and flush
 // them. Delivering that very event here, at once, is that step and no more.
-void PaintPendingUpdates(frmsudoku& window)
-{
-    QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
-}
+void PaintPendingUpdates(frmsudoku& window) { QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest); }
 
 // A new game updates only the cells whose look changes (a blank that stays
 // blank, or a given that keeps its digit, is left alone), and a repaint of
@@ -152,18 +148,12 @@ void NewGameAndPaint(benchmark::State& state, Paint paint)
 // puzzle and flushed: the click runs newGame_Click whole (reseed, key,
 // solution, carving, ShowPuzzle), then the event loop's paint step with
 // every cell to draw, a bound on what any new game paints.
-void BM_NewGame(benchmark::State& state)
-{
-    NewGameAndPaint(state, PaintAllCells);
-}
+void BM_NewGame(benchmark::State& state) { NewGameAndPaint(state, PaintAllCells); }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
 
 // The same with the whole window rendered into a pixmap: every control as
 // well as the 81 cells.
-void BM_NewGameRenderWindow(benchmark::State& state)
-{
-    NewGameAndPaint(state, RenderWindow(Form()));
-}
+void BM_NewGameRenderWindow(benchmark::State& state) { NewGameAndPaint(state, RenderWindow(Form())); }
 BENCHMARK(BM_NewGameRenderWindow)->Unit(benchmark::kMicrosecond);
 
 // A new game as the running game paints it: only the cells it changed.
@@ -196,8 +186,8 @@ BENCHMARK(BM_NewGameNoPaint)->Unit(benchmark::kMicrosecond);
 // An open cell of the puzzle on the board, given the focus, caret at the end.
 TextCell* FocusedOpenCell(frmsudoku& window)
 {
-    const auto open = std::find_if(window.tile.begin(), window.tile.end(),
-                                   [](const TextCell* cell) { return !cell->locked(); });
+    const auto open =
+        std::find_if(window.tile.begin(), window.tile.end(), [](const TextCell* cell) { return !cell->locked(); });
     if (open == window.tile.end()) return nullptr;
     TextCell* cell = *open;
     cell->setFocus(Qt::OtherFocusReason);
@@ -217,10 +207,7 @@ void Type(QWidget* target, const QString& digits)
     for (const QChar digit : digits) SendKey(target, Qt::Key_0 + (digit.unicode() - u'0'), QString(digit));
 }
 
-void Backspace(QWidget* target)
-{
-    SendKey(target, Qt::Key_Backspace, QString());
-}
+void Backspace(QWidget* target) { SendKey(target, Qt::Key_Backspace, QString()); }
 
 // Reports the time of one keystroke (real time, as the player waits it):
 // each iteration is two of them.
@@ -267,10 +254,7 @@ void KeystrokePair(benchmark::State& state, const QString& start, QChar digit, c
 
 // "5" into an empty open cell (an entry on the entered-digit colour), then
 // Backspace (empty and white again). The font stays at 28 pt.
-void BM_KeystrokeEntry(benchmark::State& state)
-{
-    KeystrokePair(state, QString(), u'5', QStringLiteral("5"), 28);
-}
+void BM_KeystrokeEntry(benchmark::State& state) { KeystrokePair(state, QString(), u'5', QStringLiteral("5"), 28); }
 BENCHMARK(BM_KeystrokeEntry)->UseRealTime();
 
 // A sixth digit into a note of five: "123" CR LF "45" becomes "123" CR LF

@@ -1,4 +1,5 @@
-// The paint hook the start-up probes share: it notes the first paint that shows what a probe waits for, reports and exits.
+// The paint hook the start-up probes share: it notes the first paint that shows what a probe waits for, reports and
+// exits.
 //
 // A probe reads the clock at the top of main and installs a FirstPaintProbe
 // on the application before anything is shown. The probe sees every paint
@@ -55,8 +56,7 @@ inline long PeakResidentKib()
 [[noreturn]] inline void ReportAndExit(Clock::time_point start, bool painted)
 {
     const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
-    std::printf("startup_us=%lld peak_kib=%ld\n", painted ? static_cast<long long>(elapsed) : -1LL,
-                PeakResidentKib());
+    std::printf("startup_us=%lld peak_kib=%ld\n", painted ? static_cast<long long>(elapsed) : -1LL, PeakResidentKib());
     std::fflush(stdout);
     std::_Exit(painted ? 0 : 1);
 }

@@ -1,4 +1,5 @@
-// Start-up probe of the yardstick: an application with one plain window of the game window's size, up to its first paint.
+// Start-up probe of the yardstick: an application with one plain window of the game window's size, up to its first
+// paint.
 //
 // Built with the same flags and libraries as the game's probe, so that the
 // difference between the two is what the game does on its way to the first

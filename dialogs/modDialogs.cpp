@@ -149,26 +149,19 @@ std::optional<std::uint32_t> ColourValue(const QVariant& value)
         return static_cast<std::uint32_t>(n);
     }
     case QMetaType::Double:
-    case QMetaType::Float:
-        return ColourFromNumber(value.toDouble());
-    case QMetaType::QString:
-        return ColourFromText(value.toString());
-    case QMetaType::QByteArray:
-        return ColourFromText(QString::fromLatin1(value.toByteArray()));
-    default:
-        return std::nullopt;
+    case QMetaType::Float: return ColourFromNumber(value.toDouble());
+    case QMetaType::QString: return ColourFromText(value.toString());
+    case QMetaType::QByteArray: return ColourFromText(QString::fromLatin1(value.toByteArray()));
+    default: return std::nullopt;
     }
 }
 
 std::optional<Background> BackgroundValue(const QVariant& value)
 {
     switch (value.typeId()) {
-    case QMetaType::QPixmap:
-        return value.value<QPixmap>();
-    case QMetaType::QBitmap:
-        return QPixmap(value.value<QBitmap>());
-    case QMetaType::QImage:
-        return value.value<QImage>();
+    case QMetaType::QPixmap: return value.value<QPixmap>();
+    case QMetaType::QBitmap: return QPixmap(value.value<QBitmap>());
+    case QMetaType::QImage: return value.value<QImage>();
     default:
         if (const auto colour = ColourValue(value)) return *colour;
         return std::nullopt;
@@ -387,8 +380,8 @@ std::uint32_t ToColorRef(const QColor& color)
     return ColorRef(rgb.red(), rgb.green(), rgb.blue());
 }
 
-void SetDialogColors(const QVariant& dialogTextColorArg, const QVariant& dialogBackArg, const QVariant& editTextColorArg,
-                     const QVariant& editBackArg)
+void SetDialogColors(const QVariant& dialogTextColorArg, const QVariant& dialogBackArg,
+                     const QVariant& editTextColorArg, const QVariant& editBackArg)
 {
     if (const QCoreApplication* app = QCoreApplication::instance(); app && QThread::currentThread() != app->thread())
         return;
@@ -426,10 +419,7 @@ DialogState State()
     return styledDialog ? DialogState::Styling : DialogState::Armed;
 }
 
-bool FilterInstalled()
-{
-    return hookInstalled;
-}
+bool FilterInstalled() { return hookInstalled; }
 
 int MsgBox(const QString& prompt, int style, const QString& title, QWidget* owner)
 {

@@ -151,11 +151,9 @@ std::string MirrorGrid(std::string_view grid, int mirror)
     std::string out(grid);
     if (grid.size() != GridLength) return out;
     if (mirror == 1) {
-        for (int row = 0; row < 9; ++row)
-            std::reverse(out.begin() + row * 9, out.begin() + row * 9 + 9);
+        for (int row = 0; row < 9; ++row) std::reverse(out.begin() + row * 9, out.begin() + row * 9 + 9);
     } else if (mirror == 2) {
-        for (int row = 0; row < 9; ++row)
-            std::copy_n(grid.begin() + (8 - row) * 9, 9, out.begin() + row * 9);
+        for (int row = 0; row < 9; ++row) std::copy_n(grid.begin() + (8 - row) * 9, 9, out.begin() + row * 9);
     }
     return out;
 }

@@ -35,8 +35,7 @@ double NextCarveRandom()
 
 std::optional<std::string> CarvePuzzle(std::string& grid, std::int32_t seed, int level)
 {
-    if (grid.size() != gridText::GridLength || !gridText::IsDifficultyLevel(level))
-        return std::nullopt;
+    if (grid.size() != gridText::GridLength || !gridText::IsDifficultyLevel(level)) return std::nullopt;
 
     carveState = seed;
     int blanksToMake = gridText::BlanksForLevel(level);

@@ -11,12 +11,16 @@
 namespace {
 
 // qFatal aborts, and libFuzzer saves the input.
-void Require(bool holds, const char* what) { if (!holds) qFatal("broken: %s", what); }
+void Require(bool holds, const char* what)
+{
+    if (!holds) qFatal("broken: %s", what);
+}
 
 QString AsciiDigits(QStringView text)
 {
     QString digits;
-    for (QChar c : text) if (c >= u'0' && c <= u'9') digits += c;
+    for (QChar c : text)
+        if (c >= u'0' && c <= u'9') digits += c;
     return digits;
 }
 

@@ -24,7 +24,11 @@ public:
         QImage image; // as grabbed after the callback; null if the callback deleted the box
     };
 
-    MsgBoxDriver() { poll.callOnTimeout(this, &MsgBoxDriver::step); poll.start(5); }
+    MsgBoxDriver()
+    {
+        poll.callOnTimeout(this, &MsgBoxDriver::step);
+        poll.start(5);
+    }
 
     // Queues the answer to the next box; QMessageBox::Escape presses the Escape key.
     // Calls chain: answer(Yes).answer(Ok).
@@ -38,13 +42,19 @@ public:
 
     const Box& box(qsizetype i) const { return boxes.at(i); }
     // Spins the event loop until every step has met its box (or timed out) and no answered box is still open.
-    bool waitForAll(int ms = 5000) { return QTest::qWaitFor([this] { return steps.isEmpty() && !handled; }, ms); }
+    bool waitForAll(int ms = 5000)
+    {
+        return QTest::qWaitFor([this] { return steps.isEmpty() && !handled; }, ms);
+    }
     bool ok() const { return problems.isEmpty(); }
     QString failureText() const { return problems.join(QLatin1String("; ")); }
 
 private:
     static constexpr int AppearMs = 5000, AnsweredOpenMs = 2000; // before the driver gives up on a step or a box
-    struct Step { QMessageBox::StandardButton button; WhileOpen whileOpen; };
+    struct Step {
+        QMessageBox::StandardButton button;
+        WhileOpen whileOpen;
+    };
 
     // The last resort: ends the box's modal loop whatever its buttons.
     void giveUp(QMessageBox* box, const QString& why)

@@ -14,7 +14,8 @@ const std::string Puzzle = "926" + std::string(78, '0'); // givens 9 2 6 at the 
 const QString NoErrors = "Great Job!  No errors in your puzzle!";
 const QString ErrorsFound = "Errors were found in your puzzle.  Try again!";
 const QString NotComplete = "Your puzzle is not complete.  Do you want the solution now?";
-const QString CompleteWithErrors = "Your puzzle is complete, but it has errors in it.  Do you want to see the solution?";
+const QString CompleteWithErrors =
+    "Your puzzle is complete, but it has errors in it.  Do you want to see the solution?";
 const QString CompletedIn = "Congratulations!  You completed this puzzle in ";
 
 } // namespace
@@ -44,16 +45,26 @@ private slots:
         QString other = stored;
         for (QChar& d : other) d = d == u'1' ? u'3' : d == u'3' ? u'1' : d;
         const auto Ok = QMessageBox::Ok, Yes = QMessageBox::Yes, No = QMessageBox::No;
-        QTest::newRow("check: repeats a given in its row") << "" << "4:9" << Ok << ErrorsFound << "4";
-        QTest::newRow("check: repeats a given in its column") << "" << "36:9" << Ok << ErrorsFound << "36";
-        QTest::newRow("check: two in a box, not a line") << "" << "9:5 19:5" << Ok << ErrorsFound << "9 19";
-        QTest::newRow("check: two in a row") << "" << "36:7 44:7" << Ok << ErrorsFound << "36 44";
-        QTest::newRow("check: wrong but repeats nothing") << "" << "40:1" << Ok << NoErrors << "";
-        QTest::newRow("check: notes, never marked nor equal") << "" << "27:1 30:12 32:12 39:21" << Ok << NoErrors << "";
-        QTest::newRow("check: zero is always wrong") << "" << "40:0 36:7 44:7" << Ok << ErrorsFound << "36 40 44";
-        QTest::newRow("check: a mark stays until its text changes") << "" << "45:8 46:8 ! 46:3" << Ok << NoErrors << "45";
-        QTest::newRow("solve: the stored solution") << stored << "" << Ok << CompletedIn + "00:00 21" << "";
-        QTest::newRow("solve: another rule-abiding board") << other << "" << Ok << CompletedIn + "00:00 21" << "";
+        QTest::newRow("check: repeats a given in its row") << ""
+                                                           << "4:9" << Ok << ErrorsFound << "4";
+        QTest::newRow("check: repeats a given in its column") << ""
+                                                              << "36:9" << Ok << ErrorsFound << "36";
+        QTest::newRow("check: two in a box, not a line") << ""
+                                                         << "9:5 19:5" << Ok << ErrorsFound << "9 19";
+        QTest::newRow("check: two in a row") << ""
+                                             << "36:7 44:7" << Ok << ErrorsFound << "36 44";
+        QTest::newRow("check: wrong but repeats nothing") << ""
+                                                          << "40:1" << Ok << NoErrors << "";
+        QTest::newRow("check: notes, never marked nor equal") << ""
+                                                              << "27:1 30:12 32:12 39:21" << Ok << NoErrors << "";
+        QTest::newRow("check: zero is always wrong") << ""
+                                                     << "40:0 36:7 44:7" << Ok << ErrorsFound << "36 40 44";
+        QTest::newRow("check: a mark stays until its text changes") << ""
+                                                                    << "45:8 46:8 ! 46:3" << Ok << NoErrors << "45";
+        QTest::newRow("solve: the stored solution") << stored << "" << Ok << CompletedIn + "00:00 21"
+                                                    << "";
+        QTest::newRow("solve: another rule-abiding board") << other << "" << Ok << CompletedIn + "00:00 21"
+                                                           << "";
         QTest::newRow("solve: empty cell, No") << stored << "40:" << No << NotComplete << "";
         QTest::newRow("solve: note cell, Yes") << stored << "40:59" << Yes << NotComplete << "";
         QTest::newRow("solve: clash, No") << stored << "27:9" << No << CompleteWithErrors << "27 28";
@@ -73,12 +84,14 @@ private slots:
         const bool solve = !board.isEmpty(), congratulated = solve && answer == QMessageBox::Ok;
         const bool shown = answer == QMessageBox::Yes, question = solve && !congratulated;
         const QColor pale(230, 230, 160), back = solve ? QColor(32, 32, 64) : QColor(255, 255, 224);
-        QApplication::setPalette(QPalette(Qt::black, Qt::gray, Qt::white, Qt::black, Qt::gray, pale, Qt::white, back, back));
+        QApplication::setPalette(
+            QPalette(Qt::black, Qt::gray, Qt::white, Qt::black, Qt::gray, pale, Qt::white, back, back));
         Module1::TakeWindowBackColor();
         for (int k = 0; solve && k < 81; ++k) // the entry rules take each as an entry
             if (!w->tile[k]->locked()) w->tile[k]->setText(board.mid(k, 1));
         for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) // "index:text", or "!": run the rule check
-            entry == "!" ? void(w->CheckForErrors()) : w->tile[entry.section(':', 0, 0).toInt()]->setText(entry.section(':', 1));
+            entry == "!" ? void(w->CheckForErrors())
+                         : w->tile[entry.section(':', 0, 0).toInt()]->setText(entry.section(':', 1));
         const QList<Look> before = Board(*w);
         QList<Look> expected = before; // with the marks; on Yes with the solution, too
         for (const QString& k : red.split(' ', Qt::SkipEmptyParts)) expected[k.toInt()].back = QColor(255, 0, 0);
@@ -93,12 +106,14 @@ private slots:
         });
         QTest::mouseClick(solve ? w->Command4 : w->cmdMathCheck, Qt::LeftButton);
         QVERIFY2(driver.waitForAll() && driver.ok() && !modDialogs::FilterInstalled()
-                     && modDialogs::State() == modDialogs::DialogState::Idle, qPrintable(driver.failureText()));
+                     && modDialogs::State() == modDialogs::DialogState::Idle,
+                 qPrintable(driver.failureText()));
         QCOMPARE(openBoard, expected);
         QCOMPARE(open, std::pair(30, solve ? pale : QColor(Qt::black)));
         const MsgBoxDriver::Box& box = driver.box(0);
         const QPoint corner(box.image.width() - 3, box.image.height() - 3);
-        QCOMPARE(std::tuple(box.title, box.text, box.icon, box.buttons, box.image.pixelColor(2, 2), box.image.pixelColor(corner)),
+        QCOMPARE(std::tuple(box.title, box.text, box.icon, box.buttons, box.image.pixelColor(2, 2),
+                            box.image.pixelColor(corner)),
                  std::tuple(QString(congratulated ? "Congratulations!" : "Pellwick Sudoku"), message,
                             question ? QMessageBox::Question : QMessageBox::Information,
                             question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, back, back));
@@ -107,10 +122,12 @@ private slots:
                 expected[k] = {digit, false, QColor(255, 255, 192), before[k].fore, 28};
         QCOMPARE(Board(*w), expected);
         const int penalty = shown || congratulated ? 0 : solve ? 5 : 4; // added once the box has closed
-        QCOMPARE(std::pair(w->elapsedSeconds, w->Timer1->isActive()), std::pair(30 + penalty, !shown && !congratulated));
+        QCOMPARE(std::pair(w->elapsedSeconds, w->Timer1->isActive()),
+                 std::pair(30 + penalty, !shown && !congratulated));
     }
 
-    void links() // each opens its own address, Label8, Label11 and a picture index out of range nothing; the game goes on
+    void
+    links() // each opens its own address, Label8, Label11 and a picture index out of range nothing; the game goes on
     {
         for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(scheme, this, "openUrl");
         MsgBoxDriver driver; // no box may come
@@ -118,8 +135,9 @@ private slots:
             QTest::mouseClick(w->findChild<QWidget*>(control), Qt::LeftButton);
         for (int index : {3, -1}) w->Picture3_Click(index);
         for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(opened, QList<QUrl>({QUrl(PELLWICK_URL_SITE), QUrl(PELLWICK_URL_FACEBOOK), QUrl(PELLWICK_URL_TWITTER),
-                                      QUrl(PELLWICK_URL_LINKEDIN)}));
+        QCOMPARE(opened,
+                 QList<QUrl>({QUrl(PELLWICK_URL_SITE), QUrl(PELLWICK_URL_FACEBOOK), QUrl(PELLWICK_URL_TWITTER),
+                              QUrl(PELLWICK_URL_LINKEDIN)}));
         QVERIFY2(driver.ok() && w->Timer1->isActive() && w->isVisible(), qPrintable(driver.failureText()));
     }
 

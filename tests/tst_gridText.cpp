@@ -12,7 +12,9 @@ private slots:
     void positions()
     {
         for (const QList<int>& c : {QList<int>{1, 1, 1}, {9, 1, 9}, {41, 5, 5}, {73, 9, 1}, {81, 9, 9}})
-            QCOMPARE((QList<int>{gridText::Position(c[1], c[2]), gridText::PositionRow(c[0]), gridText::PositionColumn(c[0])}), c);
+            QCOMPARE((QList<int>{gridText::Position(c[1], c[2]), gridText::PositionRow(c[0]),
+                                 gridText::PositionColumn(c[0])}),
+                     c);
     }
 };
 

@@ -6,7 +6,7 @@ using namespace modDialogs;
 using enum DialogState;
 using enum Qt::GlobalColor;
 using MB = QMessageBox;
-using Call = QVariantList;   // the arguments of one SetDialogColors call
+using Call = QVariantList; // the arguments of one SetDialogColors call
 using Parts = QList<QBrush>; // dialog text, dialog back, edit text, edit back; NoBrush: the platform's own
 
 namespace {
@@ -53,8 +53,8 @@ private slots:
         QTest::newRow("64 OK, numbers") << 64 << MB::Ok << Call{int(RedRef), "&HE0FFFF", "0xFF0000", " 14745568 "}
                                         << Call() << Parts{Red, Yellow, blue, Green};
         QTest::newRow("36 Yes, no colours") << 36 << MB::Yes << Call{"red", true, "red", true} << Call() << Parts(4);
-        QTest::newRow("36 No, call while open") << 36 << MB::No << game << Call{RedRef, 0}
-                                                << Parts{Red, Yellow, {}, Yellow};
+        QTest::newRow("36 No, call while open")
+            << 36 << MB::No << game << Call{RedRef, 0} << Parts{Red, Yellow, {}, Yellow};
         QTest::newRow("36 Escape, text only") << 36 << MB::Escape << Call{RedRef} << Call() << Parts{Red, {}, {}, {}};
         QTest::newRow("36 close") << 36 << MB::Close << game << Call() << gameParts;
     }
@@ -78,11 +78,14 @@ private slots:
             edit->ensurePolished();
             const auto want = [&](int i, QBrush own) { return seen.isEmpty() && parts[i].style() ? parts[i] : own; };
             const QPalette own = QApplication::palette(), ownEdit = QApplication::palette(edit);
-            seen << QVariantList{box->windowTitle(), box->text(), box->icon(), box->standardButtons().toInt(),
+            seen << QVariantList{box->windowTitle(),
+                                 box->text(),
+                                 box->icon(),
+                                 box->standardButtons().toInt(),
                                  State() == (seen.isEmpty() ? Styling : Idle) && FilterInstalled() == seen.isEmpty(),
                                  edit->palette().text() == want(2, ownEdit.text()),
                                  edit->palette().base() == want(3, ownEdit.base())}
-                + Shows(box, want(1, own.window()), want(0, own.windowText()).color());
+                    + Shows(box, want(1, own.window()), want(0, own.windowText()).color());
             if (press == MB::Close) box->close(); // and the driver does nothing more
         };
         MsgBoxDriver driver;

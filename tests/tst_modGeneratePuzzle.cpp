@@ -43,16 +43,23 @@ private slots:
     {
         QTest::addColumn<QString>("solution");
         QTest::addColumn<QString>("rows");
-        const struct { int at; const char *digits, *rows; } fields[] = {
-            {39, "2", "915826374"}, {39, "3", "421839567"}, {40, "1", "963428751"}, {40, "2", "765938124"},
-            {1, "987654321", "953286741"}, {11, "312", "214567983"}, {15, "312", "369157824"},
-            {19, "213", "348695271157824369"}, {29, "213", "517824369"}, {0, "", Seed.c_str()}};
-        for (const auto& f : fields) QTest::addRow("%s", qPrintable(Key(f.at, f.digits))) << Built(Key(f.at, f.digits)) << f.rows;
-        QTest::newRow("example key") << Built("|538172694|231|312|132213321|321123231|42|")
+        const struct {
+            int at;
+            const char *digits, *rows;
+        } fields[] = {{39, "2", "915826374"},        {39, "3", "421839567"},
+                      {40, "1", "963428751"},        {40, "2", "765938124"},
+                      {1, "987654321", "953286741"}, {11, "312", "214567983"},
+                      {15, "312", "369157824"},      {19, "213", "348695271157824369"},
+                      {29, "213", "517824369"},      {0, "", Seed.c_str()}};
+        for (const auto& f : fields)
+            QTest::addRow("%s", qPrintable(Key(f.at, f.digits))) << Built(Key(f.at, f.digits)) << f.rows;
+        QTest::newRow("example key")
+            << Built("|538172694|231|312|132213321|321123231|42|")
             << "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
         QTest::newRow("orders not permutations") << Built("|112345678|113|124|112123123|2131231230|57|") << "157824369";
-        QTest::newRow("relabel, CR LF") << QString::fromStdString(RelabelDigits(
-            "\r\n" + Seed.substr(0, 9) + "\r\n" + Seed.substr(9) + "\r\n", "987654321")) << "953286741";
+        QTest::newRow("relabel, CR LF") << QString::fromStdString(
+            RelabelDigits("\r\n" + Seed.substr(0, 9) + "\r\n" + Seed.substr(9) + "\r\n", "987654321"))
+                                        << "953286741";
     }
 
     void solutions()
@@ -69,12 +76,15 @@ private slots:
     {
         QTest::addColumn<Script>("script");
         QTest::addColumn<QString>("key");
-        const struct { int first, last, at; const char* digits; } blocks[] = {
-            {1, 50, 1, "523416789"}, {51, 70, 11, "213"}, {71, 90, 15, "213"}, {91, 110, 19, "213"},
-            {111, 130, 22, "213"}, {131, 150, 25, "213"}, {151, 170, 29, "213"}, {171, 190, 32, "213"},
-            {191, 210, 35, "213"}, {211, 211, 39, "3"}, {212, 212, 40, "1"}};
+        const struct {
+            int first, last, at;
+            const char* digits;
+        } blocks[] = {{1, 50, 1, "523416789"}, {51, 70, 11, "213"},   {71, 90, 15, "213"},   {91, 110, 19, "213"},
+                      {111, 130, 22, "213"},   {131, 150, 25, "213"}, {151, 170, 29, "213"}, {171, 190, 32, "213"},
+                      {191, 210, 35, "213"},   {211, 211, 39, "3"},   {212, 212, 40, "1"}};
         for (const auto& b : blocks)
-            for (int draw : {b.first, b.last}) QTest::addRow("draw %d", draw) << Script{{draw, 0.5f}} << Key(b.at, b.digits);
+            for (int draw : {b.first, b.last})
+                QTest::addRow("draw %d", draw) << Script{{draw, 0.5f}} << Key(b.at, b.digits);
         // Draws outside [0, 1) are held to the range: 1 draws n, NaN draws 1. 50
         // and 20 exchanges of the same pair undo each other; one more or fewer would show.
         QTest::newRow("draws 1, then NaN") << Script{{0, 1.0f}, {212, static_cast<float>(qQNaN())}} << Key(39, "40");
@@ -97,7 +107,8 @@ private slots:
     {
         RunTimeRandom rnd;
         std::set<std::string> solutions;
-        for (int n = 0; n < 10000; ++n) QVERIFY(IsValidSolution(*solutions.insert(BuildSolution(MakeTransformKey(rnd))).first));
+        for (int n = 0; n < 10000; ++n)
+            QVERIFY(IsValidSolution(*solutions.insert(BuildSolution(MakeTransformKey(rnd))).first));
         QVERIFY(solutions.size() > 9950 && !IsValidSolution(Seed.substr(9) + Seed.substr(0, 9)));
     }
 };

@@ -23,7 +23,12 @@ std::pair<QList<int>, std::int32_t> Replay(std::int32_t seed, int draws)
     return {reached, carveState};
 }
 
-struct Carving { std::string grid; int seed, level, draws; QList<int> firstReached; bool carved; };
+struct Carving {
+    std::string grid;
+    int seed, level, draws;
+    QList<int> firstReached;
+    bool carved;
+};
 
 } // namespace
 
@@ -41,13 +46,15 @@ private slots:
     void carve_data()
     {
         QTest::addColumn<Carving>("c");
-        const QList<int> level1 = {71, 74, 22, 8, 51, 14, 76, 5, 44, 48, 6, 63, 62, 29, 37, 70,
-                                   45, 13, 60, 39, 61, 16, 59, 25, 38, 26, 42, 18, 50, 2, 34};
+        const QList<int> level1 = {71, 74, 22, 8,  51, 14, 76, 5,  44, 48, 6,  63, 62, 29, 37, 70,
+                                   45, 13, 60, 39, 61, 16, 59, 25, 38, 26, 42, 18, 50, 2,  34};
         QTest::newRow("101, level 1") << Carving{Example, 101, 1, 38, level1, true};
         QTest::newRow("101, level 3") << Carving{Example, 101, 3, 108, level1, true};
-        QTest::newRow("all blank but 34") << Carving{std::string(81, '0').replace(33, 1, "5"), 101, 1, 38 + 2001, {}, false};
+        QTest::newRow("all blank but 34")
+            << Carving{std::string(81, '0').replace(33, 1, "5"), 101, 1, 38 + 2001, {}, false};
         QTest::newRow("813") << Carving{Example, 813, 1, 2007, {50, 64, 7, 33, 19, 78}, false};
-        for (const auto& [grid, level] : {std::pair{Example.substr(1), 1}, {Example + '1', 3}, {"", 2}, {Example, 0}, {Example, 4}})
+        for (const auto& [grid, level] :
+             {std::pair{Example.substr(1), 1}, {Example + '1', 3}, {"", 2}, {Example, 0}, {Example, 4}})
             QTest::addRow("%d cells, level %d", int(grid.size()), level) << Carving{grid, 101, level, 0, {}, false};
     }
 
@@ -66,14 +73,17 @@ private slots:
     // gives the example puzzle.
     void failingSeeds()
     {
-        const QList<int> failing[] = {{813}, {545, 555, 594, 813}, {125, 201, 317, 391, 473, 545, 555, 594, 631, 727, 813}};
+        const QList<int> failing[] = {
+            {813}, {545, 555, 594, 813}, {125, 201, 317, 391, 473, 545, 555, 594, 631, 727, 813}};
         for (int level = 1; level <= 3; ++level) {
             QList<int> seeds;
             for (int seed = 101; seed <= 999; ++seed)
                 if (std::string grid = Example; CarvePuzzle(grid, seed, level) != grid) seeds << seed;
-                else QVERIFY(std::ranges::count(grid, '0') == (std::array{31, 51, 61}[level - 1])
-                             && std::ranges::equal(grid, Example, [](char cell, char given) { return cell == '0' || cell == given; })
-                             && (seed != 101 || level != 1 || grid == ExamplePuzzle));
+                else
+                    QVERIFY(std::ranges::count(grid, '0') == (std::array{31, 51, 61}[level - 1])
+                            && std::ranges::equal(grid, Example,
+                                                  [](char cell, char given) { return cell == '0' || cell == given; })
+                            && (seed != 101 || level != 1 || grid == ExamplePuzzle));
             QCOMPARE(seeds, failing[level - 1]);
         }
     }
@@ -89,7 +99,8 @@ private slots:
         QVERIFY(NextCarveRandom() == 14578068.0 / (1 << 24) && carveState == 26169);
         int ties = 0;
         for (std::int64_t state = 0; state < 1 << 24; ++state) {
-            const double r = static_cast<double>((state * 17405 + 12820163) % (1 << 24)) / (1 << 24), next = r * 30000 + 101;
+            const double r = static_cast<double>((state * 17405 + 12820163) % (1 << 24)) / (1 << 24),
+                         next = r * 30000 + 101;
             carveState = static_cast<std::int32_t>(state % 2 ? state - (1LL << 31) : state);
             QVERIFY(NextCarveRandom() == r && carveState == std::nearbyint(next)); // ties to even
             ties += next - std::floor(next) == 0.5;

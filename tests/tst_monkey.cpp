@@ -16,10 +16,11 @@
 // What a player throws at a cell, a piece at a time: ASCII digits and letters, line breaks whole and halved, other
 // scripts' digits, CJK, emoji and lone surrogate halves, marks and blanks.
 const QStringList Pieces = QStringLiteral("0|1|2|3|4|5|6|7|8|9|a|X| |-|\r\n|\r\n|\r|\n|\u0660|\u0966|\uFF11|\u4E00|"
-                                          "\U0001F600|\U0001F9E9|\xD83D|\xDE00|\u0301|\u200D|\u00A0|\t").split(u'|');
-const std::array Keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                      Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape,
-                      Qt::Key_A, Qt::Key_C, Qt::Key_X, Qt::Key_V};
+                                          "\U0001F600|\U0001F9E9|\xD83D|\xDE00|\u0301|\u200D|\u00A0|\t")
+                               .split(u'|');
+const std::array Keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,  Qt::Key_Down,
+                      Qt::Key_Home,      Qt::Key_End,    Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape,
+                      Qt::Key_A,         Qt::Key_C,      Qt::Key_X,      Qt::Key_V};
 
 // An open cell's "text locked back fore": black on grey (an entry), red (found wrong) or pale yellow (revealed) for
 // one ASCII digit; black on white for nothing, or for digits three to a line on at most three lines; never locked.
@@ -42,7 +43,7 @@ private slots:
         });
         for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(scheme, this, "openUrl");
         seed = qEnvironmentVariableIsSet("MONKEY_SEED") ? qEnvironmentVariable("MONKEY_SEED").toULongLong()
-                                                       : QRandomGenerator::system()->generate64();
+                                                        : QRandomGenerator::system()->generate64();
         rng.seed(seed);
         qInfo("monkey: seed %llu (replay with MONKEY_SEED=%llu)", qulonglong(seed), qulonglong(seed));
         const int count = qEnvironmentVariable("MONKEY_ACTIONS", QStringLiteral("2000")).toInt();
@@ -103,8 +104,8 @@ private:
             QInputMethodEvent commit;
             commit.setCommitString(text);
             QApplication::sendEvent(cell, kind < 45 ? static_cast<QEvent*>(&press) : &commit);
-            return QStringLiteral("%1 \"%2\" into %3").arg(kind < 45 ? "types" : "input method commits", text,
-                                                           cell->objectName());
+            return QStringLiteral("%1 \"%2\" into %3")
+                .arg(kind < 45 ? "types" : "input method commits", text, cell->objectName());
         }
         if (kind < 85) { // a click on any control but Quit, whose turn comes above; cells more often
             QList<QWidget*> targets = w->findChildren<QWidget*>();
@@ -152,14 +153,18 @@ private:
     QString problem() const
     {
         if (!noticed.isEmpty()) return noticed;
-        const QString status = QStringLiteral("shown %1, clock %2 s, dialog state %3, filter %4").arg(w->isVisible())
-            .arg(w->elapsedSeconds).arg(int(modDialogs::State())).arg(modDialogs::FilterInstalled());
+        const QString status = QStringLiteral("shown %1, clock %2 s, dialog state %3, filter %4")
+                                   .arg(w->isVisible())
+                                   .arg(w->elapsedSeconds)
+                                   .arg(int(modDialogs::State()))
+                                   .arg(modDialogs::FilterInstalled());
         if (!w->isVisible() || w->elapsedSeconds < 0 || !status.endsWith(u"state 0, filter 0")) return status;
         for (int k = 0; k < 81; ++k) {
             const TextCell& cell = *w->tile[k];
             const int given = w->boardDigits[k % 9 + 1][k / 9 + 1];
-            const QString state = QStringLiteral("%1 %2 %3 %4").arg(cell.text(), QString::number(cell.locked()),
-                                                                    cell.backColor().name(), cell.foreColor().name());
+            const QString state =
+                QStringLiteral("%1 %2 %3 %4")
+                    .arg(cell.text(), QString::number(cell.locked()), cell.backColor().name(), cell.foreColor().name());
             if (given ? state != QStringLiteral("%1 1 #000000 #ffffff").arg(given) : !OpenState.match(state).hasMatch())
                 return QStringLiteral("cell %1 (%2) left as \"%3\"").arg(k).arg(given ? "given" : "open", state);
         }

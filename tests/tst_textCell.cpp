@@ -23,14 +23,10 @@ static void Run(TextCell* cell, const QString& script)
     commit.setCommitString(u"7"_s);
     for (const QString& part : (u'}' + script).split(u'{')) {
         const QString name = part.section(u'}', 0, 0);
-        if (name == u"IM")
-            QCoreApplication::sendEvent(cell, &commit);
-        else if (name.startsWith(u'='))
-            cell->setText(name.mid(1));
-        else if (name.startsWith(u"Max "))
-            cell->setMaxLength(name.mid(4).toInt());
-        else if (name.startsWith(u'#'))
-            cell->setBackColor(QColor(name));
+        if (name == u"IM") QCoreApplication::sendEvent(cell, &commit);
+        else if (name.startsWith(u'=')) cell->setText(name.mid(1));
+        else if (name.startsWith(u"Max ")) cell->setMaxLength(name.mid(4).toInt());
+        else if (name.startsWith(u'#')) cell->setBackColor(QColor(name));
         else if (!name.isEmpty()) {
             QVERIFY2(QKeySequence(name).toString() == name, qPrintable(name));
             QTest::keySequence(cell, QKeySequence(name));
@@ -53,21 +49,28 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("after");
         // Retyping a text counts as a change; writing the same text does not, and maxLength never cuts a write.
-        QTest::newRow("changed() per edit") << -1 << u"{=5}{Ctrl+A}{Max 1}~5{=5}{=123\r\n4}"_s << u"|123\r\n4 changed 2"_s;
-        QTest::newRow("Enter, CR LF whole") << -1 << u"{=2}~{Return}{Enter}{Return}{Left}{Backspace}{Del}"_s << u"\r\n|2 changed 5"_s;
-        QTest::newRow("room for Enter") << -1 << u"{=123}{End}{Shift+Left}{Max 3}~{Return}{IM}{Return}"_s << u"127| changed 1"_s;
+        QTest::newRow("changed() per edit")
+            << -1 << u"{=5}{Ctrl+A}{Max 1}~5{=5}{=123\r\n4}"_s << u"|123\r\n4 changed 2"_s;
+        QTest::newRow("Enter, CR LF whole")
+            << -1 << u"{=2}~{Return}{Enter}{Return}{Left}{Backspace}{Del}"_s << u"\r\n|2 changed 5"_s;
+        QTest::newRow("room for Enter") << -1 << u"{=123}{End}{Shift+Left}{Max 3}~{Return}{IM}{Return}"_s
+                                        << u"127| changed 1"_s;
         QTest::newRow("paste cut to room, CR LF and pairs whole")
-            << -1 << u"{=1}{End}{Max 4}~{Ctrl+V}{Max 10}{Ctrl+V}{Home}{Right}{Max 11}{Ctrl+V}"_s << u"1ab|abab\r\ncd changed 3"_s;
-        QTest::newRow("leaving") << -1 << u"{=1}{End}~{Up}{Down}{Left}{Left}{Right}{Right}"_s << u"1| Up Down Left Right changed 0"_s;
+            << -1 << u"{=1}{End}{Max 4}~{Ctrl+V}{Max 10}{Ctrl+V}{Home}{Right}{Max 11}{Ctrl+V}"_s
+            << u"1ab|abab\r\ncd changed 3"_s;
+        QTest::newRow("leaving") << -1 << u"{=1}{End}~{Up}{Down}{Left}{Left}{Right}{Right}"_s
+                                 << u"1| Up Down Left Right changed 0"_s;
         QTest::newRow("0") << 1 << u"0"_s << u"0| 28pt #666666"_s;
         QTest::newRow("tenth digit refused") << 1 << u"1234567890"_s << u"123\r\n456\r\n789| 8pt #ffffff"_s;
         QTest::newRow("letter") << 1 << u"x"_s << u"| 28pt #ffffff"_s;
         QTest::newRow("letter after 5") << 1 << u"5x"_s << u"5| 22pt #666666"_s;
-        QTest::newRow("letter before 3, then 6") << 1 << u"12345{Home}{Right}{Right}x6"_s << u"123\r\n456| 8pt #ffffff"_s;
+        QTest::newRow("letter before 3, then 6")
+            << 1 << u"12345{Home}{Right}{Right}x6"_s << u"123\r\n456| 8pt #ffffff"_s;
         QTest::newRow("Enter") << 1 << u"1234{Home}{Return}"_s << u"123\r\n4| 8pt #ffffff"_s;
         QTest::newRow("4 deleted from a note") << 1 << u"1234{Backspace}"_s << u"123| 10pt #ffffff"_s;
         QTest::newRow("13 digits pasted") << 1 << u"{Ctrl+V}4{Ctrl+V}"_s << u"123\r\n456\r\n7890123| 8pt #ffffff"_s;
-        QTest::newRow("error and revealed colours go") << 1 << u"5{#ff0000}6{#ffffc0}{Backspace}"_s << u"5| 28pt #666666"_s;
+        QTest::newRow("error and revealed colours go")
+            << 1 << u"5{#ff0000}6{#ffffc0}{Backspace}"_s << u"5| 28pt #666666"_s;
         QTest::newRow("given") << 0 << u"{End}{Backspace}{Shift+Home}{Ctrl+C}3{IM}{Return}{Ctrl+V}{Ctrl+X}{Home}{Del}"_s
                                << u"|5 copied 5 28pt #000000"_s;
     }
@@ -85,12 +88,14 @@ private slots:
         QGuiApplication::clipboard()->setText(put);
         QSignalSpy changed(cell, &TextCell::changed);
         QString state;
-        connect(cell, &TextCell::leaveRequested, [&state](Qt::Key key) { state += u' ' + QKeySequence(key).toString(); });
+        connect(cell, &TextCell::leaveRequested,
+                [&state](Qt::Key key) { state += u' ' + QKeySequence(key).toString(); });
         Run(cell, keys.section(u'~', -1));
         state.prepend(cell->text()).insert(cell->selStart() + cell->selLength(), cell->selLength() ? u']' : u'|');
         if (cell->selLength() > 0) state.insert(cell->selStart(), u'[');
         if (QGuiApplication::clipboard()->text() != put) state += u" copied "_s + QGuiApplication::clipboard()->text();
-        state += tile < 0 ? u" changed %1"_s.arg(changed.count()) : u" %1pt %2"_s.arg(cell->fontSize()).arg(cell->backColor().name());
+        state += tile < 0 ? u" changed %1"_s.arg(changed.count())
+                          : u" %1pt %2"_s.arg(cell->fontSize()).arg(cell->backColor().name());
         QCOMPARE(state, after);
     }
 
@@ -107,9 +112,12 @@ private slots:
         QString shown, want;
         for (int k = 0; k < 81; ++k) {
             const TextCell* c = w.tile[k];
-            shown += u"%1 %2 %3 %4 %5, "_s.arg(c->text()).arg(c->locked()).arg(c->maxLength())
+            shown += u"%1 %2 %3 %4 %5, "_s.arg(c->text())
+                         .arg(c->locked())
+                         .arg(c->maxLength())
                          .arg(c->foreColor().name(), c->backColor().name());
-            want += PuzzleB[k] == '0' ? u" 0 13 #000000 #ffffff, "_s : u"%1 1 13 #ffffff #000000, "_s.arg(QChar(PuzzleB[k]));
+            want += PuzzleB[k] == '0' ? u" 0 13 #000000 #ffffff, "_s
+                                      : u"%1 1 13 #ffffff #000000, "_s.arg(QChar(PuzzleB[k]));
         }
         QCOMPARE(shown, want);
         // A previous given is locked when written, so the rules leave its font

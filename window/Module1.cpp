@@ -23,16 +23,16 @@ constexpr std::uint32_t SystemColorFlag = 0x80000000;
 std::optional<QPalette::ColorRole> SystemColorRole(std::uint32_t number)
 {
     switch (number) {
-    case 4: return QPalette::Window;           // menu
-    case 5: return QPalette::Base;             // window background
-    case 7: return QPalette::WindowText;       // menu text
-    case 8: return QPalette::Text;             // window text
-    case 13: return QPalette::Highlight;       // highlight
+    case 4: return QPalette::Window; // menu
+    case 5: return QPalette::Base; // window background
+    case 7: return QPalette::WindowText; // menu text
+    case 8: return QPalette::Text; // window text
+    case 13: return QPalette::Highlight; // highlight
     case 14: return QPalette::HighlightedText; // highlighted text
-    case 15: return QPalette::Button;          // button face
-    case 18: return QPalette::ButtonText;      // button text
-    case 23: return QPalette::ToolTipText;     // tooltip text
-    case 24: return QPalette::ToolTipBase;     // tooltip background
+    case 15: return QPalette::Button; // button face
+    case 18: return QPalette::ButtonText; // button text
+    case 23: return QPalette::ToolTipText; // tooltip text
+    case 24: return QPalette::ToolTipBase; // tooltip background
     default: return std::nullopt;
     }
 }
@@ -64,10 +64,7 @@ void TakeWindowBackColor()
     windowBackBlue = static_cast<std::int16_t>((c >> 16) & 255);
 }
 
-std::uint32_t WindowBackColor()
-{
-    return modDialogs::ColorRef(windowBackRed, windowBackGreen, windowBackBlue);
-}
+std::uint32_t WindowBackColor() { return modDialogs::ColorRef(windowBackRed, windowBackGreen, windowBackBlue); }
 
 int StyledMsgBox(const QString& prompt, int style, const QString& title, QWidget* owner)
 {

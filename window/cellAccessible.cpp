@@ -108,7 +108,7 @@ public:
     int characterCount() const override { return cell()->text().size(); }
     QRect characterRect(int) const override { return rect(); }
     int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int, int* startOffset, int* endOffset) const override
     {
         *startOffset = 0;
@@ -161,14 +161,10 @@ QString CellName(const TextCell& cell, int index)
 {
     const QString digits = Digits(cell);
     QString content;
-    if (digits.isEmpty())
-        content = QStringLiteral("empty");
-    else if (cell.locked())
-        content = QStringLiteral("given ") + digits;
-    else if (digits.size() == 1)
-        content = digits;
-    else
-        content = QStringLiteral("notes ") + QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' ');
+    if (digits.isEmpty()) content = QStringLiteral("empty");
+    else if (cell.locked()) content = QStringLiteral("given ") + digits;
+    else if (digits.size() == 1) content = digits;
+    else content = QStringLiteral("notes ") + QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' ');
     return QStringLiteral("row %1, column %2, %3").arg(index / 9 + 1).arg(index % 9 + 1).arg(content);
 }
 

@@ -120,8 +120,9 @@ std::int32_t SaturatingAdd(std::int32_t value, int seconds)
 } // namespace
 
 frmsudoku::frmsudoku(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmsudoku"));
     setFixedSize(TwipsSize(10950, 8220));
@@ -190,8 +191,7 @@ void frmsudoku::buildControls()
     using namespace gameTexts;
     Label1 = label("Label1", PuzzleTimer, TwipsRect(7680, 240, 3015, 255), bold, Qt::AlignHCenter);
     Line1 = line("Line1", 7680, 10680, 600);
-    lblTimer = label("lblTimer", ClockAtStart, TwipsRect(7920, 720, 2535, 255), DesignFont(12, true),
-                     Qt::AlignHCenter);
+    lblTimer = label("lblTimer", ClockAtStart, TwipsRect(7920, 720, 2535, 255), DesignFont(12, true), Qt::AlignHCenter);
     lblTimer->setAccessibleDescription(PuzzleTimer);
     Line2 = line("Line2", 7680, 10680, 1080);
     Label2 = label("Label2", DifficultyLevel, TwipsRect(7680, 1560, 3015, 255), bold, Qt::AlignHCenter);
@@ -202,8 +202,8 @@ void frmsudoku::buildControls()
     Line4 = line("Line4", 7680, 10680, 3600);
     cmdMathCheck = button("cmdMathCheck", CheckYourProgress, TwipsRect(7800, 3840, 2655, 495), CheckTip);
     newGame = button("newGame", CreateNewPuzzle, TwipsRect(7800, 4560, 2655, 495), CreateTip);
-    cmdQuit = button("cmdQuit", Quit, TwipsRect(7800, 5280, 1215, 495),
-                     QuitTipPrefix + QCoreApplication::applicationName());
+    cmdQuit =
+        button("cmdQuit", Quit, TwipsRect(7800, 5280, 1215, 495), QuitTipPrefix + QCoreApplication::applicationName());
     Command4 = button("Command4", Solve, TwipsRect(9240, 5280, 1215, 495), QString());
     Label3 = label("Label3", LegendHeading, TwipsRect(7680, 6240, 3015, 255), bold, Qt::AlignHCenter);
     Line6 = line("Line6", 7680, 10680, 6480);
@@ -272,8 +272,7 @@ void frmsudoku::buildBoard()
     for (int index = 0; index < TileCount; ++index) {
         auto* cell = new TextCell(this);
         cell->setObjectName(QStringLiteral("tile_%1").arg(index));
-        cell->setGeometry(Twips(CellEdges[index % 9]), Twips(CellEdges[index / 9]), Twips(CellSize),
-                          Twips(CellSize));
+        cell->setGeometry(Twips(CellEdges[index % 9]), Twips(CellEdges[index / 9]), Twips(CellSize), Twips(CellSize));
         cell->setFont(cellFont);
         connect(cell, &TextCell::changed, this, [this, index] { tile_Change(index); });
         connect(cell, &TextCell::leaveRequested, this, [this, index](Qt::Key key) { moveFromCell(index, key); });
@@ -284,8 +283,8 @@ void frmsudoku::buildBoard()
 void frmsudoku::setTabOrder()
 {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, newGame}, {1, cmdQuit}, {2, cmdMathCheck}, {4, Option3}, {5, Option2}, {6, Option1}, {17, Command4},
-        {99, Picture3[2]}, {100, Picture3[1]}, {101, Picture3[0]},
+        {0, newGame}, {1, cmdQuit},   {2, cmdMathCheck}, {4, Option3},       {5, Option2},
+        {6, Option1}, {17, Command4}, {99, Picture3[2]}, {100, Picture3[1]}, {101, Picture3[0]},
     };
     for (int index = 0; index < TileCount; ++index) order.emplace_back(TileTabIndex[index], tile[index]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -361,20 +360,14 @@ void frmsudoku::applyFontFace(const QString& face)
 
 // ---- New game -----------------------------------------------------------
 
-void frmsudoku::setScriptedDraws(std::function<float()> draws)
-{
-    m_scriptedDraws = std::move(draws);
-}
+void frmsudoku::setScriptedDraws(std::function<float()> draws) { m_scriptedDraws = std::move(draws); }
 
 void frmsudoku::Randomize()
 {
     if (!m_scriptedDraws) m_random.Randomize();
 }
 
-float frmsudoku::Rnd()
-{
-    return m_scriptedDraws ? m_scriptedDraws() : m_random();
-}
+float frmsudoku::Rnd() { return m_scriptedDraws ? m_scriptedDraws() : m_random(); }
 
 void frmsudoku::newGame_Click()
 {
@@ -460,10 +453,7 @@ void frmsudoku::CellPosition(int index, int& column, int& row)
     column = index - (row - 1) * 9 + 1;
 }
 
-int frmsudoku::CellIndex(int column, int row)
-{
-    return (row - 1) * 9 + (column - 1);
-}
+int frmsudoku::CellIndex(int column, int row) { return (row - 1) * 9 + (column - 1); }
 
 void frmsudoku::moveFromCell(int index, Qt::Key direction)
 {
@@ -501,8 +491,7 @@ bool frmsudoku::CheckForErrors()
 
         // No solution holds a 0, so an entry of 0 is wrong wherever it stands.
         bool incorrect = text == QLatin1String("0");
-        for (int k = 1; k <= 9 && !incorrect; ++k)
-            incorrect = (k != C && equal(k, R)) || (k != R && equal(C, k));
+        for (int k = 1; k <= 9 && !incorrect; ++k) incorrect = (k != C && equal(k, R)) || (k != R && equal(C, k));
         const int boxRow = 3 * ((R - 1) / 3) + 1;
         const int boxColumn = 3 * ((C - 1) / 3) + 1;
         for (int row = boxRow; row < boxRow + 3 && !incorrect; ++row)
@@ -528,7 +517,8 @@ void frmsudoku::cmdMathCheck_Click()
 void frmsudoku::Command4_Click()
 {
     using namespace modDialogs;
-    const bool complete = std::all_of(tile.begin(), tile.end(), [](const TextCell* cell) { return cell->text().size() == 1; });
+    const bool complete =
+        std::all_of(tile.begin(), tile.end(), [](const TextCell* cell) { return cell->text().size() == 1; });
     auto offerSolution = [this](const QString& question) {
         return Module1::StyledMsgBox(question, vbYesNo + vbQuestion, QCoreApplication::applicationName(), this)
             == vbYes;
@@ -564,10 +554,7 @@ void frmsudoku::Command4_Click()
     }
 }
 
-void frmsudoku::addSeconds(int seconds)
-{
-    elapsedSeconds = SaturatingAdd(elapsedSeconds, seconds);
-}
+void frmsudoku::addSeconds(int seconds) { elapsedSeconds = SaturatingAdd(elapsedSeconds, seconds); }
 
 void frmsudoku::Timer1_Timer()
 {
@@ -587,10 +574,7 @@ QString frmsudoku::ClockCaption(std::int32_t seconds)
 
 // ---- Links and quit -----------------------------------------------------
 
-void frmsudoku::Label9_Click()
-{
-    OpenAddress(PELLWICK_URL_SITE);
-}
+void frmsudoku::Label9_Click() { OpenAddress(PELLWICK_URL_SITE); }
 
 void frmsudoku::Picture3_Click(int Index)
 {
@@ -602,10 +586,7 @@ void frmsudoku::Picture3_Click(int Index)
     }
 }
 
-void frmsudoku::cmdQuit_Click()
-{
-    close();
-}
+void frmsudoku::cmdQuit_Click() { close(); }
 
 // ---- Link controls ------------------------------------------------------
 

@@ -81,10 +81,7 @@ void TextCell::notifyAccessibility(int event)
     QAccessible::updateAccessibility(&update);
 }
 
-void TextCell::setSelStart(int position)
-{
-    moveCaret(std::clamp(position, 0, static_cast<int>(m_text.size())), false);
-}
+void TextCell::setSelStart(int position) { moveCaret(std::clamp(position, 0, static_cast<int>(m_text.size())), false); }
 
 void TextCell::setSelection(int start, int length)
 {
@@ -129,10 +126,7 @@ void TextCell::setFontSize(qreal points)
     setFont(f);
 }
 
-QSize TextCell::sizeHint() const
-{
-    return {52, 52};
-}
+QSize TextCell::sizeHint() const { return {52, 52}; }
 
 // ---- Layout -------------------------------------------------------------
 
@@ -307,10 +301,7 @@ void TextCell::copy() const
     if (selLength() > 0) QGuiApplication::clipboard()->setText(selectedText());
 }
 
-void TextCell::paste()
-{
-    insertTyped(QGuiApplication::clipboard()->text());
-}
+void TextCell::paste() { insertTyped(QGuiApplication::clipboard()->text()); }
 
 int TextCell::stepLeft(int position) const
 {
@@ -358,21 +349,14 @@ void TextCell::keyPressEvent(QKeyEvent* event)
         if (!shift && selLength() == 0 && m_caret == m_text.size()) return emit leaveRequested(Qt::Key_Right);
         return moveCaret(!shift && selLength() > 0 ? selStart() + selLength() : stepRight(m_caret), shift);
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        return emit leaveRequested(static_cast<Qt::Key>(event->key()));
-    case Qt::Key_Home:
-        return moveCaret(0, shift);
-    case Qt::Key_End:
-        return moveCaret(m_text.size(), shift);
-    case Qt::Key_Backspace:
-        return deleteBackward();
-    case Qt::Key_Delete:
-        return deleteForward();
+    case Qt::Key_Down: return emit leaveRequested(static_cast<Qt::Key>(event->key()));
+    case Qt::Key_Home: return moveCaret(0, shift);
+    case Qt::Key_End: return moveCaret(m_text.size(), shift);
+    case Qt::Key_Backspace: return deleteBackward();
+    case Qt::Key_Delete: return deleteForward();
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return insertTyped(QStringLiteral("\r\n"));
-    default:
-        break;
+    case Qt::Key_Enter: return insertTyped(QStringLiteral("\r\n"));
+    default: break;
     }
 
     const QString typed = event->text();

@@ -21,7 +21,4 @@ constexpr QRect TwipsRect(int left, int top, int width, int height)
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }
 
-constexpr QSize TwipsSize(int width, int height)
-{
-    return {Twips(width), Twips(height)};
-}
+constexpr QSize TwipsSize(int width, int height) { return {Twips(width), Twips(height)}; }

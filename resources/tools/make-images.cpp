@@ -55,7 +55,7 @@ QImage blankImage(int size)
     return image;
 }
 
-bool savePng(const QImage &image, const QString &path)
+bool savePng(const QImage& image, const QString& path)
 {
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "make-images: cannot write %s\n", qPrintable(path));
@@ -74,20 +74,17 @@ bool savePng(const QImage &image, const QString &path)
 // 4 x 6 pixel pattern instead.
 struct Digit {
     std::vector<QPointF> strokes;
-    std::array<const char *, 6> pixels;
+    std::array<const char*, 6> pixels;
 };
 
-const Digit digitOne{{{5, 7}, {14, 0}, {14, 32}},
-                     {"..#.", ".##.", "..#.", "..#.", "..#.", "..#."}};
-const Digit digitFour{{{16, 32}, {16, 0}, {0, 22}, {22, 22}},
-                      {"..#.", ".##.", "#.#.", "####", "..#.", "..#."}};
-const Digit digitSeven{{{0, 0}, {22, 0}, {7, 32}},
-                       {"####", "...#", "..#.", "..#.", ".#..", ".#.."}};
+const Digit digitOne{{{5, 7}, {14, 0}, {14, 32}}, {"..#.", ".##.", "..#.", "..#.", "..#.", "..#."}};
+const Digit digitFour{{{16, 32}, {16, 0}, {0, 22}, {22, 22}}, {"..#.", ".##.", "#.#.", "####", "..#.", "..#."}};
+const Digit digitSeven{{{0, 0}, {22, 0}, {7, 32}}, {"####", "...#", "..#.", "..#.", ".#..", ".#.."}};
 
 struct MarkedCell {
     int row;
     int column;
-    const Digit *digit;
+    const Digit* digit;
     bool accent;
 };
 
@@ -99,24 +96,22 @@ const std::array<MarkedCell, 3> markedCells{{
 
 // The pattern sits two pixels in from the left and one down, centring the
 // 4 x 6 digit in the 8 x 8 cell.
-void drawDigitPixels(QPainter &painter, const QRectF &cell, const Digit &digit, const QColor &ink)
+void drawDigitPixels(QPainter& painter, const QRectF& cell, const Digit& digit, const QColor& ink)
 {
     const QPointF origin = cell.topLeft() + QPointF(2, 1);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 4; ++x)
-            if (digit.pixels[y][x] == '#')
-                painter.fillRect(QRectF(origin + QPointF(x, y), QSizeF(1, 1)), ink);
+            if (digit.pixels[y][x] == '#') painter.fillRect(QRectF(origin + QPointF(x, y), QSizeF(1, 1)), ink);
 }
 
-void drawDigitStrokes(QPainter &painter, const QRectF &cell, const Digit &digit, const QColor &ink)
+void drawDigitStrokes(QPainter& painter, const QRectF& cell, const Digit& digit, const QColor& ink)
 {
     const double scale = cell.width() / 64;
     const QPointF origin = cell.center() - QPointF(11, 16) * scale;
     const auto at = [&](QPointF point) { return origin + point * scale; };
     QPainterPath path;
     path.moveTo(at(digit.strokes.front()));
-    for (const QPointF &point : std::span(digit.strokes).subspan(1))
-        path.lineTo(at(point));
+    for (const QPointF& point : std::span(digit.strokes).subspan(1)) path.lineTo(at(point));
     QPen pen(ink, 8 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.strokePath(path, pen);
 }
@@ -128,7 +123,7 @@ QImage drawIcon(int size)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
-    const double unit = size / 16.0;   // margin and gap
+    const double unit = size / 16.0; // margin and gap
     const double cell = size / 4.0;
 
     QLinearGradient tileShade(0, 0, 0, size);
@@ -142,10 +137,9 @@ QImage drawIcon(int size)
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const QRectF box(unit + column * (cell + unit), unit + row * (cell + unit), cell, cell);
-            const MarkedCell *mark = nullptr;
-            for (const MarkedCell &candidate : markedCells)
-                if (candidate.row == row && candidate.column == column)
-                    mark = &candidate;
+            const MarkedCell* mark = nullptr;
+            for (const MarkedCell& candidate : markedCells)
+                if (candidate.row == row && candidate.column == column) mark = &candidate;
             if (mark && mark->accent) {
                 QLinearGradient accentShade(0, box.top(), 0, box.bottom());
                 accentShade.setColorAt(0, accentTop);
@@ -155,13 +149,10 @@ QImage drawIcon(int size)
                 painter.setBrush(cellPaper);
             }
             painter.drawRoundedRect(box, cellRadius, cellRadius);
-            if (!mark || size < 32)
-                continue;
+            if (!mark || size < 32) continue;
             const QColor ink = mark->accent ? QColor(Qt::white) : digitInk;
-            if (size == 32)
-                drawDigitPixels(painter, box, *mark->digit, ink);
-            else
-                drawDigitStrokes(painter, box, *mark->digit, ink);
+            if (size == 32) drawDigitPixels(painter, box, *mark->digit, ink);
+            else drawDigitStrokes(painter, box, *mark->digit, ink);
         }
     }
     return image;
@@ -192,24 +183,23 @@ QByteArray icoFile(std::span<const int> sizes)
         ico.append(bytes, 4);
     };
 
-    put16(0);                      // reserved
-    put16(1);                      // resource type: icon
+    put16(0); // reserved
+    put16(1); // resource type: icon
     put16(quint16(sizes.size()));
     quint32 offset = 6 + 16 * quint32(sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        const auto side = char(sizes[i] >= 256 ? 0 : sizes[i]);   // 0 stands for 256
-        ico.append(side);          // width
-        ico.append(side);          // height
-        ico.append(char(0));       // no palette
-        ico.append(char(0));       // reserved
-        put16(1);                  // colour planes
-        put16(32);                 // bits per pixel
+        const auto side = char(sizes[i] >= 256 ? 0 : sizes[i]); // 0 stands for 256
+        ico.append(side); // width
+        ico.append(side); // height
+        ico.append(char(0)); // no palette
+        ico.append(char(0)); // reserved
+        put16(1); // colour planes
+        put16(32); // bits per pixel
         put32(quint32(pngs[i].size()));
         put32(offset);
         offset += quint32(pngs[i].size());
     }
-    for (const QByteArray &png : pngs)
-        ico.append(png);
+    for (const QByteArray& png : pngs) ico.append(png);
     return ico;
 }
 
@@ -218,8 +208,7 @@ QByteArray icoFile(std::span<const int> sizes)
 // Letter-marks on a 16-unit grid.  Strokes are two units wide and centred on
 // whole units, so at 16 px (and at 32 px, drawn twice as large) their edges
 // fall on pixel boundaries.
-QImage drawLinkPicture(int scale, const QColor &background, const QPainterPath &strokes,
-                       const QPainterPath &fills)
+QImage drawLinkPicture(int scale, const QColor& background, const QPainterPath& strokes, const QPainterPath& fills)
 {
     QImage image = blankImage(16 * scale);
     QPainter painter(&image);
@@ -236,7 +225,7 @@ QImage drawLinkPicture(int scale, const QColor &background, const QPainterPath &
 // An arc of the circle of the given radius around centre, from startAngle
 // (degrees, counter-clockwise from three o'clock) through sweep degrees,
 // joined to the path's current point by a straight line.
-void addArc(QPainterPath &path, QPointF centre, double radius, double startAngle, double sweep)
+void addArc(QPainterPath& path, QPointF centre, double radius, double startAngle, double sweep)
 {
     path.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), startAngle, sweep);
 }
@@ -244,11 +233,11 @@ void addArc(QPainterPath &path, QPointF centre, double radius, double startAngle
 QImage drawFacebook(int scale)
 {
     QPainterPath strokes;
-    strokes.moveTo(7, 14);                       // stem, up from the foot
+    strokes.moveTo(7, 14); // stem, up from the foot
     strokes.lineTo(7, 5);
-    addArc(strokes, {9, 5}, 2, 180, -90);        // hook to the right
+    addArc(strokes, {9, 5}, 2, 180, -90); // hook to the right
     strokes.lineTo(11, 3);
-    strokes.moveTo(4, 8);                        // cross-bar
+    strokes.moveTo(4, 8); // cross-bar
     strokes.lineTo(10.5, 8);
     return drawLinkPicture(scale, facebookBlue, strokes, {});
 }
@@ -256,11 +245,11 @@ QImage drawFacebook(int scale)
 QImage drawTwitter(int scale)
 {
     QPainterPath strokes;
-    strokes.moveTo(7, 2);                        // stem, down from the top
+    strokes.moveTo(7, 2); // stem, down from the top
     strokes.lineTo(7, 11);
-    addArc(strokes, {9, 11}, 2, 180, 90);        // foot curling to the right
+    addArc(strokes, {9, 11}, 2, 180, 90); // foot curling to the right
     strokes.lineTo(11, 13);
-    strokes.moveTo(4, 6);                        // cross-bar
+    strokes.moveTo(4, 6); // cross-bar
     strokes.lineTo(11, 6);
     return drawLinkPicture(scale, twitterBlue, strokes, {});
 }
@@ -268,11 +257,11 @@ QImage drawTwitter(int scale)
 QImage drawLinkedin(int scale)
 {
     QPainterPath strokes;
-    strokes.moveTo(4, 6);                        // i
+    strokes.moveTo(4, 6); // i
     strokes.lineTo(4, 13);
-    strokes.moveTo(8, 6);                        // n: left stem
+    strokes.moveTo(8, 6); // n: left stem
     strokes.lineTo(8, 13);
-    strokes.moveTo(8, 9);                        // n: shoulder and right stem
+    strokes.moveTo(8, 9); // n: shoulder and right stem
     addArc(strokes, {10, 9}, 2, 180, -180);
     strokes.lineTo(12, 13);
     QPainterPath dot;
@@ -289,22 +278,22 @@ QImage drawLinkedin(int scale)
 QPainterPath handOutline()
 {
     QPainterPath hand;
-    hand.moveTo(3.5, 13.0);                      // index finger, left side, going up
+    hand.moveTo(3.5, 13.0); // index finger, left side, going up
     hand.lineTo(3.5, 2.5);
-    addArc(hand, {5.5, 2.5}, 2.0, 180, -180);    // finger tip
+    addArc(hand, {5.5, 2.5}, 2.0, 180, -180); // finger tip
     hand.lineTo(7.5, 9.5);
-    addArc(hand, {9.0, 9.5}, 1.5, 180, -180);    // middle finger knuckle
+    addArc(hand, {9.0, 9.5}, 1.5, 180, -180); // middle finger knuckle
     hand.lineTo(10.5, 10.5);
-    addArc(hand, {12.0, 10.5}, 1.5, 180, -180);  // ring finger knuckle
+    addArc(hand, {12.0, 10.5}, 1.5, 180, -180); // ring finger knuckle
     hand.lineTo(13.5, 11.5);
-    addArc(hand, {15.0, 11.5}, 1.5, 180, -180);  // little finger knuckle
-    hand.lineTo(16.5, 17.0);                     // outer edge of the palm
+    addArc(hand, {15.0, 11.5}, 1.5, 180, -180); // little finger knuckle
+    hand.lineTo(16.5, 17.0); // outer edge of the palm
     hand.cubicTo(16.5, 19.5, 15.5, 20.5, 14.5, 21.5);
-    hand.lineTo(14.5, 24.5);                     // wrist
+    hand.lineTo(14.5, 24.5); // wrist
     hand.lineTo(6.5, 24.5);
     hand.lineTo(6.5, 21.5);
-    hand.cubicTo(5.0, 20.0, 2.5, 17.0, 1.0, 14.5);   // thumb, underside
-    hand.cubicTo(0.0, 13.0, 1.5, 11.5, 3.5, 13.0);   // thumb tip, back into the palm
+    hand.cubicTo(5.0, 20.0, 2.5, 17.0, 1.0, 14.5); // thumb, underside
+    hand.cubicTo(0.0, 13.0, 1.5, 11.5, 3.5, 13.0); // thumb tip, back into the palm
     hand.closeSubpath();
     return hand;
 }
@@ -312,11 +301,11 @@ QPainterPath handOutline()
 QPainterPath handCreases()
 {
     QPainterPath creases;
-    creases.moveTo(10.5, 10.5);                  // between the folded fingers
+    creases.moveTo(10.5, 10.5); // between the folded fingers
     creases.lineTo(10.5, 13.0);
     creases.moveTo(13.5, 11.5);
     creases.lineTo(13.5, 14.0);
-    creases.moveTo(6.5, 22.5);                   // cuff line across the wrist
+    creases.moveTo(6.5, 22.5); // cuff line across the wrist
     creases.lineTo(14.5, 22.5);
     return creases;
 }
@@ -336,7 +325,7 @@ QImage drawHand(int scale)
 
 // ---------------------------------------------------------------- main
 
-bool writeAll(const QDir &resources)
+bool writeAll(const QDir& resources)
 {
     bool ok = true;
     if (!resources.mkpath("icons") || !resources.mkpath("images")) {
@@ -357,14 +346,17 @@ bool writeAll(const QDir &resources)
         ok = false;
     }
 
-    struct Named { const char *name; QImage (*draw)(int); };
+    struct Named {
+        const char* name;
+        QImage (*draw)(int);
+    };
     const std::array<Named, 4> pictures{{
         {"facebook", drawFacebook},
         {"twitter", drawTwitter},
         {"linkedin", drawLinkedin},
         {"hand", drawHand},
     }};
-    for (const Named &picture : pictures) {
+    for (const Named& picture : pictures) {
         ok &= savePng(picture.draw(1), resources.filePath(QString("images/%1.png").arg(picture.name)));
         ok &= savePng(picture.draw(2), resources.filePath(QString("images/%1@2x.png").arg(picture.name)));
     }
@@ -373,7 +365,7 @@ bool writeAll(const QDir &resources)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make-images RESOURCES-FOLDER\n");
