@@ -23,6 +23,8 @@
 
 class TextCell : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY changed)
+    Q_PROPERTY(bool locked READ locked WRITE setLocked)
 
 public:
     explicit TextCell(QWidget* parent = nullptr);
