@@ -8,9 +8,9 @@
 // (Module1::SubMain: load, show, first puzzle). Each benchmark prepares the
 // cells it needs through real key events, so no state depends on the order
 // in which the benchmarks run.
-#include "window/Module1.h"
-#include "window/frmsudoku.h"
-#include "window/textCell.h"
+#include "Module1.h"
+#include "frmsudoku.h"
+#include "textCell.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 // Exported by Qt's GUI library for its test library: a key event handled as
 // if the window system had sent it, and the shortcut map's look at a key
@@ -35,6 +36,17 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int 
 namespace {
 
 std::unique_ptr<frmsudoku> form;
+
+// The window's controls, found by their names as a player's tools would.
+QPushButton* NewGameButton(frmsudoku& window) { return window.findChild<QPushButton*>(QStringLiteral("newGame")); }
+
+std::vector<TextCell*> Tiles(const frmsudoku& window)
+{
+    std::vector<TextCell*> tiles;
+    for (int index = 0; index < 81; ++index)
+        tiles.push_back(window.findChild<TextCell*>(QStringLiteral("tile_%1").arg(index)));
+    return tiles;
+}
 
 // A benchmark whose set-up finds the window not doing what it measures
 // stops with an error, and the program then fails, so that the smoke run
@@ -52,7 +64,7 @@ frmsudoku& Form()
     if (!form) {
         form = Module1::SubMain();
         // Stop the clock: a tick during a timed loop would time the label too.
-        form->Timer1->stop();
+        form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         form->activateWindow();
         QCoreApplication::processEvents();
     }
@@ -66,11 +78,11 @@ public:
     explicit TilePaintCounter(frmsudoku& window)
         : m_window(window)
     {
-        for (TextCell* cell : m_window.tile) cell->installEventFilter(this);
+        for (TextCell* cell : Tiles(m_window)) cell->installEventFilter(this);
     }
     ~TilePaintCounter() override
     {
-        for (TextCell* cell : m_window.tile) cell->removeEventFilter(this);
+        for (TextCell* cell : Tiles(m_window)) cell->removeEventFilter(this);
     }
     int count() const { return m_count; }
 
@@ -100,7 +112,7 @@ void PaintPendingUpdates(frmsudoku& window) { QCoreApplication::sendPostedEvents
 // game that changed every cell would, and the event loop's paint step runs.
 void PaintAllCells(frmsudoku& window)
 {
-    for (TextCell* cell : window.tile) cell->update();
+    for (TextCell* cell : Tiles(window)) cell->update();
     PaintPendingUpdates(window);
 }
 
@@ -124,7 +136,7 @@ int CellsPainted(frmsudoku& window, Paint& paint)
 {
     PaintPendingUpdates(window); // nothing left over from before
     const TilePaintCounter counter(window);
-    window.newGame->click();
+    NewGameButton(window)->click();
     paint(window);
     return counter.count();
 }
@@ -134,12 +146,12 @@ template <class Paint>
 void NewGameAndPaint(benchmark::State& state, Paint paint)
 {
     frmsudoku& window = Form();
-    if (CellsPainted(window, paint) < static_cast<int>(window.tile.size())) {
+    if (CellsPainted(window, paint) < 81) {
         Fail(state, "the paint step did not paint all 81 cells");
         return;
     }
     for (auto _ : state) {
-        window.newGame->click();
+        NewGameButton(window)->click();
         paint(window);
     }
 }
@@ -165,7 +177,7 @@ void BM_NewGameChangedCells(benchmark::State& state)
     int painted = 0;
     for (int n = 0; n < Sample; ++n) painted += CellsPainted(window, PaintPendingUpdates);
     for (auto _ : state) {
-        window.newGame->click();
+        NewGameButton(window)->click();
         PaintPendingUpdates(window);
     }
     state.counters["cells_painted"] = static_cast<double>(painted) / Sample;
@@ -176,7 +188,7 @@ BENCHMARK(BM_NewGameChangedCells)->Unit(benchmark::kMicrosecond);
 void BM_NewGameNoPaint(benchmark::State& state)
 {
     frmsudoku& window = Form();
-    for (auto _ : state) window.newGame->click();
+    for (auto _ : state) NewGameButton(window)->click();
     PaintPendingUpdates(window);
 }
 BENCHMARK(BM_NewGameNoPaint)->Unit(benchmark::kMicrosecond);
@@ -186,9 +198,9 @@ BENCHMARK(BM_NewGameNoPaint)->Unit(benchmark::kMicrosecond);
 // An open cell of the puzzle on the board, given the focus, caret at the end.
 TextCell* FocusedOpenCell(frmsudoku& window)
 {
-    const auto open =
-        std::find_if(window.tile.begin(), window.tile.end(), [](const TextCell* cell) { return !cell->locked(); });
-    if (open == window.tile.end()) return nullptr;
+    const std::vector<TextCell*> tiles = Tiles(window);
+    const auto open = std::find_if(tiles.begin(), tiles.end(), [](const TextCell* cell) { return !cell->locked(); });
+    if (open == tiles.end()) return nullptr;
     TextCell* cell = *open;
     cell->setFocus(Qt::OtherFocusReason);
     cell->setSelStart(cell->text().size());

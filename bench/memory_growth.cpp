@@ -6,8 +6,8 @@
 // (progress checks and declined offers of the solution, half each, every one
 // through SetDialogColors and MsgBox as the game shows them), reads VmRSS
 // again, prints both and exits with 1 if the growth exceeds 1 MiB.
-#include "window/Module1.h"
-#include "window/frmsudoku.h"
+#include "Module1.h"
+#include "frmsudoku.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,12 +49,16 @@ void Settle()
     }
 }
 
+// Presses the window's button of this name, as a player's click would.
+void Press(frmsudoku& form, const char* name) { form.findChild<QAbstractButton*>(QLatin1String(name))->click(); }
+
 void Play(frmsudoku& form, int rounds)
 {
     for (int n = 0; n < rounds; ++n) {
-        form.newGame_Click();
-        if (n % 2 == 0) form.cmdMathCheck_Click();
-        else form.Command4_Click(); // an open cell is left, so this asks, and No is the answer
+        Press(form, "newGame");
+        // Check Your Progress, or Solve: an open cell is left, so Solve asks,
+        // and No is the answer.
+        Press(form, n % 2 == 0 ? "cmdMathCheck" : "Command4");
         if (n % 50 == 49) Settle();
     }
 }
@@ -68,7 +72,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(QuietPlatform);
     Module1::SetApplicationIdentity();
     const auto form = Module1::SubMain();
-    form->Timer1->stop();
+    form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
 
     // Answers each box from inside its modal loop: OK, or No to the offer.
     int answered = 0;

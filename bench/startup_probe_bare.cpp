@@ -6,7 +6,7 @@
 // puzzle, not how the program is linked.
 #include "startup_probe.h"
 
-#include "window/twips.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -3,18 +3,20 @@
 // main() is the game's main() line for line, with the clock read first and
 // the paint hook installed just before the window is made. Form_Load paints the
 // window once before the first puzzle is made; that paint shows an empty
-// board and does not count. A cell paint counts once solutionGrid holds the
-// puzzle's solution: ShowPuzzle runs straight after it is set, with no event
-// processing in between, so every such paint already shows the puzzle. The
-// probe reports when each of the 81 cells has had one.
+// board and does not count. A cell paint counts once some cell of the board
+// is locked: before the first puzzle every cell is open, and ShowPuzzle puts
+// the whole puzzle, givens locked, on the board with no event processing in
+// between, so every such paint already shows the puzzle. The probe reports
+// when each of the 81 cells has had one.
 #include "startup_probe.h"
 
-#include "window/Module1.h"
-#include "window/frmsudoku.h"
-#include "window/textCell.h"
+#include "Module1.h"
+#include "frmsudoku.h"
+#include "textCell.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <bitset>
 
 int main(int argc, char* argv[])
@@ -26,10 +28,10 @@ int main(int argc, char* argv[])
     std::bitset<81> painted;
     const startupProbe::FirstPaintProbe probe(start, [&painted](QWidget* widget) {
         auto* cell = qobject_cast<TextCell*>(widget);
-        const auto* form = cell ? qobject_cast<const frmsudoku*>(cell->window()) : nullptr;
-        if (!form || form->solutionGrid.empty()) return false;
-        for (std::size_t index = 0; index < form->tile.size(); ++index)
-            if (form->tile[index] == cell) painted.set(index);
+        if (!cell || cell->boardIndex() < 0) return false;
+        const auto board = cell->window()->findChildren<TextCell*>();
+        if (std::none_of(board.begin(), board.end(), [](const TextCell* c) { return c->locked(); })) return false;
+        painted.set(static_cast<std::size_t>(cell->boardIndex()));
         return painted.all();
     });
 

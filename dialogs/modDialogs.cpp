@@ -1,6 +1,6 @@
 // The styled message box on Qt Widgets: a one-shot application event filter
 // that recolours the next QDialog through its palettes, and MsgBox.
-#include "dialogs/modDialogs.h"
+#include "modDialogs.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,15 +1,15 @@
 // Grid texts: the one cell numbering, the seed solution and the difficulty levels.
 //
 // Every grid (a solution, a puzzle, every step of the generator) travels as a
-// text of 81 characters, row by row, left to right. Position p (1..81) is the
-// cell in row (p - 1) / 9 + 1 and column (p - 1) % 9 + 1; conversely
-// p = (row - 1) * 9 + column. Board cell k (0..80) shows position k + 1.
+// text of 81 characters, row by row, left to right. Board cell k (0..80) shows
+// character k of the text (position k + 1, counting from 1): it stands in row
+// k / 9 + 1 and column k % 9 + 1, both counted from 1.
 //
 //          col 1   ...   col 9
-//   row 1    p=1   ...    p=9
-//   row 2   p=10   ...   p=18
+//   row 1    k=0   ...    k=8
+//   row 2    k=9   ...   k=17
 //    ...
-//   row 9   p=73   ...   p=81
+//   row 9   k=72   ...   k=80
 //
 // Bands 1..3 are rows 1-3, 4-6, 7-9; stacks 1..3 are columns 1-3, 4-6, 7-9.
 // A solution text holds "1".."9" everywhere; a puzzle text holds "0" in each
@@ -28,9 +28,15 @@ inline constexpr std::string_view SeedGrid =
 
 inline constexpr char BlankCell = '0';
 
-constexpr int PositionRow(int position) { return (position - 1) / 9 + 1; }
-constexpr int PositionColumn(int position) { return (position - 1) % 9 + 1; }
-constexpr int Position(int row, int column) { return (row - 1) * 9 + column; }
+// The column and row (both 1..9) of board cell index (0..80).
+constexpr void CellPosition(int index, int& column, int& row)
+{
+    row = index / 9 + 1;
+    column = index - (row - 1) * 9 + 1;
+}
+
+// The board cell (0..80) at column and row (both 1..9).
+constexpr int CellIndex(int column, int row) { return (row - 1) * 9 + (column - 1); }
 
 // DifficultyLevel 1, 2, 3 ("Beginner/Easy", "Intermediate/Medium",
 // "Professional/Hard") keeps 50, 30 or 20 givens. Any other level keeps all 81.

@@ -12,8 +12,9 @@
 // Splitting a key at "|" therefore gives eight fields, the first and last empty.
 #pragma once
 
+#include "runTimeRandom.h"
+
 #include <array>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,16 +24,6 @@ namespace modGeneratePuzzle {
 inline constexpr int TransformKeyLength = 42;
 inline constexpr int TransformKeyDraws = 212;
 
-// floor(n * u + 1): a whole number 1..n from one uniform draw 0 <= u < 1.
-// The product is exact in double precision. A source that strays outside
-// [0, 1) is held to the range, so a key is always well formed.
-inline int DrawOneTo(float u, int n)
-{
-    const double r = std::floor(static_cast<double>(n) * static_cast<double>(u) + 1.0);
-    if (!(r >= 1.0)) return 1; // also catches NaN
-    return r > n ? n : static_cast<int>(r);
-}
-
 // Draws a key from rnd, a callable returning a float 0 <= u < 1. It makes
 // exactly TransformKeyDraws draws: 50 for the digit map, 20 each for band and
 // stack order, 60 for the row orders, 60 for the column orders, one for the
@@ -40,7 +31,8 @@ inline int DrawOneTo(float u, int n)
 //
 // Each order is shuffled by exchanging a drawn entry with the first one, 50
 // times for nine digits and 20 times for a triple. That is not a uniform
-// (Fisher-Yates) shuffle, but it is the game's; puzzles depend on it draw by draw.
+// (Fisher-Yates) shuffle; the fixed count of draws per key is what lets a
+// scripted source name every field of the key it wants.
 template <class RandomSource>
 std::string MakeTransformKey(RandomSource&& rnd)
 {

@@ -17,9 +17,13 @@ std::uint64_t Mix(std::uint64_t z)
 
 void RunTimeRandom::Randomize()
 {
+    Randomize(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+void RunTimeRandom::Randomize(std::uint64_t clockReading)
+{
     static std::uint64_t reseeds = 0;
-    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
-    Seed(static_cast<std::uint64_t>(now) ^ Mix(++reseeds));
+    Seed(clockReading ^ Mix(++reseeds));
 }
 
 void RunTimeRandom::Seed(std::uint64_t seed)

@@ -1,8 +1,9 @@
-// Start-up: the application's identity, the window-background colour, Sub Main.
+// Start-up: the application's identity, the window-background colour, and the game window.
 #include "Module1.h"
 
-#include "dialogs/modDialogs.h"
 #include "frmsudoku.h"
+#include "modDialogs.h"
+#include "productInfo.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -41,13 +42,14 @@ std::optional<QPalette::ColorRole> SystemColorRole(std::uint32_t number)
 
 void SetApplicationIdentity()
 {
-    QCoreApplication::setApplicationName(QStringLiteral(PELLWICK_APP_TITLE));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PELLWICK_APP_VERSION));
-    QCoreApplication::setOrganizationName(QStringLiteral("Pellwick Software"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.pellwick.Sudoku"));
+    using namespace productInfo;
+    QCoreApplication::setApplicationName(QString::fromUtf8(AppTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2").arg(VersionMajor).arg(VersionMinor));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(Maker));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopId));
 }
 
-std::uint32_t TranslateColor(std::uint32_t color, std::uint32_t /*palette*/)
+std::uint32_t TranslateColor(std::uint32_t color)
 {
     if ((color & SystemColorFlag) == 0) return color & 0x00FFFFFF;
     if ((color & 0x7FFFFF00) != 0) return 0;
@@ -77,8 +79,6 @@ int StyledMsgBox(const QString& prompt, int style, const QString& title, QWidget
 std::unique_ptr<frmsudoku> SubMain()
 {
     TakeWindowBackColor();
-    // Qt draws every control itself, so there are no common controls to
-    // initialise before the window is created.
     auto form = std::make_unique<frmsudoku>();
     form->Form_Load();
     return form;

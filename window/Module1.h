@@ -17,15 +17,14 @@ extern std::int16_t windowBackRed;
 extern std::int16_t windowBackGreen;
 extern std::int16_t windowBackBlue;
 
-// Sets the application's title ("Pellwick Sudoku"), version and organisation
-// on the application object, where the window and the message boxes read them.
+// Sets the application's title, version, maker and desktop id on the
+// application object, where the desktop and Qt's own dialogs read them.
 void SetApplicationIdentity();
 
 // A colour 0x00BBGGRR as it is, or a system colour 0x800000nn resolved from
 // the application palette (5 window background, 8 window text, ...), as a
-// plain 0x00BBGGRR value; 0 when it cannot be resolved. There are no
-// palettes to choose from, so the second argument is ignored.
-std::uint32_t TranslateColor(std::uint32_t color, std::uint32_t palette = 0);
+// plain 0x00BBGGRR value; 0 when it cannot be resolved.
+std::uint32_t TranslateColor(std::uint32_t color);
 
 // Takes the window-background colour apart into the three parts above.
 void TakeWindowBackColor();

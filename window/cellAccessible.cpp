@@ -2,7 +2,8 @@
 #include "cellAccessible.h"
 
 #include "cellLooks.h"
-#include "frmsudoku.h"
+#include "gameTexts.h"
+#include "gridText.h"
 #include "textCell.h"
 
 #include <QAccessibleWidget>
@@ -12,14 +13,6 @@
 namespace cellAccessible {
 
 namespace {
-
-int BoardIndex(const TextCell* cell)
-{
-    const auto* form = qobject_cast<const frmsudoku*>(cell->parentWidget());
-    if (!form) return -1;
-    const auto found = std::find(form->tile.begin(), form->tile.end(), cell);
-    return found == form->tile.end() ? -1 : static_cast<int>(found - form->tile.begin());
-}
 
 QString Digits(const TextCell& cell)
 {
@@ -46,7 +39,7 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        const int index = BoardIndex(cell());
+        const int index = cell()->boardIndex();
         switch (type) {
         case QAccessible::Name: return index < 0 ? Digits(*cell()) : CellName(*cell(), index);
         case QAccessible::Description: return CellDescription(*cell());
@@ -161,17 +154,24 @@ QString CellName(const TextCell& cell, int index)
 {
     const QString digits = Digits(cell);
     QString content;
-    if (digits.isEmpty()) content = QStringLiteral("empty");
-    else if (cell.locked()) content = QStringLiteral("given ") + digits;
-    else if (digits.size() == 1) content = digits;
-    else content = QStringLiteral("notes ") + QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' ');
-    return QStringLiteral("row %1, column %2, %3").arg(index / 9 + 1).arg(index % 9 + 1).arg(content);
+    if (digits.isEmpty())
+        content = gameTexts::EmptyCell();
+    else if (cell.locked())
+        content = gameTexts::GivenDigit(digits);
+    else if (digits.size() == 1)
+        content = digits;
+    else
+        content = gameTexts::Notes(QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' '));
+    int column = 0;
+    int row = 0;
+    gridText::CellPosition(index, column, row);
+    return gameTexts::CellName(row, column, content);
 }
 
 QString CellDescription(const TextCell& cell)
 {
-    if (cell.backColor() == cellLooks::ErrorBack) return QStringLiteral("marked incorrect");
-    if (cell.backColor() == cellLooks::RevealedBack) return QStringLiteral("filled in by Solve");
+    if (cell.backColor() == cellLooks::ErrorBack) return gameTexts::MarkedIncorrect();
+    if (cell.backColor() == cellLooks::RevealedBack) return gameTexts::FilledInBySolve();
     return {};
 }
 

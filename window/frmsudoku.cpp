@@ -2,29 +2,31 @@
 #include "frmsudoku.h"
 
 #include "Module1.h"
+#include "boardRules.h"
 #include "cellAccessible.h"
 #include "cellEntry.h"
+#include "cellGuard.h"
 #include "cellLooks.h"
-#include "dialogs/modDialogs.h"
-#include "engine/gridText.h"
-#include "engine/modGeneratePuzzle.h"
-#include "engine/modGlobal.h"
 #include "gameTexts.h"
+#include "gridText.h"
+#include "linkLabel.h"
+#include "linkPicture.h"
+#include "modDialogs.h"
+#include "modGeneratePuzzle.h"
+#include "modGlobal.h"
+#include "productInfo.h"
 #include "textCell.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QOperatingSystemVersion>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QUrl>
-#include <QVersionNumber>
 
 #include <algorithm>
 #include <limits>
@@ -46,8 +48,9 @@ constexpr int MaxNoteLength = 13; // three lines of three digits and two CR LF p
 constexpr std::array<int, 9> CellEdges{120, 900, 1680, 2580, 3360, 4140, 5040, 5820, 6600};
 constexpr int CellSize = 780;
 
-// Tab positions of the cells, row by row. The designer's order is not
-// reading order; it is kept because players know it.
+// The Tab key's stop of each cell, row by row; the cells come after Solve
+// (stop 17) and before the pictures (99 to 101), in this order rather than
+// reading order.
 constexpr std::array<int, TileCount> TileTabIndex{
     80, 79, 78, 63, 64, 65, 66, 67, 74, //
     77, 76, 75, 68, 69, 70, 71, 72, 73, //
@@ -60,14 +63,14 @@ constexpr std::array<int, TileCount> TileTabIndex{
     26, 25, 24, 23, 22, 21, 20, 19, 18,
 };
 
-// The design face, and a face that every Linux desktop has for when it is missing.
-const QString DesignFace = QStringLiteral("Verdana");
+// Verdana, and a face that every Linux desktop has for when it is missing.
+const QString WindowFace = QStringLiteral("Verdana");
 const QString FallbackFace = QStringLiteral("DejaVu Sans");
 
-QFont DesignFont(qreal points, bool bold = false, bool underline = false)
+QFont WindowFont(qreal points, bool bold = false, bool underline = false)
 {
     QFont font;
-    font.setFamilies({DesignFace, FallbackFace});
+    font.setFamilies({WindowFace, FallbackFace});
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -120,22 +123,27 @@ std::int32_t SaturatingAdd(std::int32_t value, int seconds)
 } // namespace
 
 frmsudoku::frmsudoku(QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmsudoku"));
     setFixedSize(TwipsSize(10950, 8220));
+    // The window is white whatever the desktop's colours, so what is drawn on
+    // it (labels, the options' circles and dots) stays dark on light too.
+    // Buttons, selections and tooltips keep the desktop's own pairs.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Text, Qt::black);
     setPalette(white);
     setAutoFillBackground(true);
 
     cellAccessible::Install();
-    buildControls();
+    buildSidePanel();
+    buildBottomRow();
     buildBoard();
-    setTabOrder();
+    orderTabStops();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -148,10 +156,10 @@ frmsudoku::frmsudoku(QWidget* parent)
 
 frmsudoku::~frmsudoku() = default;
 
-void frmsudoku::buildControls()
+void frmsudoku::buildSidePanel()
 {
-    const QFont plain = DesignFont(8.25);
-    const QFont bold = DesignFont(8.25, true);
+    const QFont plain = WindowFont(8.25);
+    const QFont bold = WindowFont(8.25, true);
 
     auto label = [this](const char* name, const QString& text, QRect geometry, const QFont& font,
                         Qt::Alignment alignment = Qt::AlignLeft) {
@@ -167,7 +175,7 @@ void frmsudoku::buildControls()
         auto* control = new QWidget(this);
         control->setObjectName(QLatin1String(name));
         control->setGeometry(Twips(x1), Twips(y), Twips(x2 - x1), 1);
-        control->setAccessibleName(QStringLiteral("separator"));
+        control->setAccessibleName(gameTexts::Separator());
         SetBackground(control, Qt::black);
         return control;
     };
@@ -187,66 +195,36 @@ void frmsudoku::buildControls()
         control->setFont(plain);
         return control;
     };
+    auto swatch = [&label, &plain](const char* name, QRect geometry, const QColor& color, const QString& spoken) {
+        QLabel* control = label(name, QString(), geometry, plain);
+        control->setAccessibleName(spoken);
+        SetBackground(control, color);
+        return control;
+    };
 
     using namespace gameTexts;
-    Label1 = label("Label1", PuzzleTimer, TwipsRect(7680, 240, 3015, 255), bold, Qt::AlignHCenter);
+    Label1 = label("Label1", PuzzleTimer(), TwipsRect(7680, 240, 3015, 255), bold, Qt::AlignHCenter);
     Line1 = line("Line1", 7680, 10680, 600);
-    lblTimer = label("lblTimer", ClockAtStart, TwipsRect(7920, 720, 2535, 255), DesignFont(12, true), Qt::AlignHCenter);
-    lblTimer->setAccessibleDescription(PuzzleTimer);
+    lblTimer = label("lblTimer", ClockAtStart(), TwipsRect(7920, 720, 2535, 255), WindowFont(12, true),
+                     Qt::AlignHCenter);
+    lblTimer->setAccessibleDescription(PuzzleTimer());
     Line2 = line("Line2", 7680, 10680, 1080);
-    Label2 = label("Label2", DifficultyLevel, TwipsRect(7680, 1560, 3015, 255), bold, Qt::AlignHCenter);
+    Label2 = label("Label2", DifficultyLevel(), TwipsRect(7680, 1560, 3015, 255), bold, Qt::AlignHCenter);
     Line3 = line("Line3", 7680, 10680, 1920);
-    Option1 = option("Option1", Beginner, TwipsRect(7680, 2160, 3015, 255));
-    Option2 = option("Option2", Intermediate, TwipsRect(7680, 2640, 3015, 255));
-    Option3 = option("Option3", Professional, TwipsRect(7680, 3120, 3015, 255));
+    Option1 = option("Option1", Beginner(), TwipsRect(7680, 2160, 3015, 255));
+    Option2 = option("Option2", Intermediate(), TwipsRect(7680, 2640, 3015, 255));
+    Option3 = option("Option3", Professional(), TwipsRect(7680, 3120, 3015, 255));
     Line4 = line("Line4", 7680, 10680, 3600);
-    cmdMathCheck = button("cmdMathCheck", CheckYourProgress, TwipsRect(7800, 3840, 2655, 495), CheckTip);
-    newGame = button("newGame", CreateNewPuzzle, TwipsRect(7800, 4560, 2655, 495), CreateTip);
-    cmdQuit =
-        button("cmdQuit", Quit, TwipsRect(7800, 5280, 1215, 495), QuitTipPrefix + QCoreApplication::applicationName());
-    Command4 = button("Command4", Solve, TwipsRect(9240, 5280, 1215, 495), QString());
-    Label3 = label("Label3", LegendHeading, TwipsRect(7680, 6240, 3015, 255), bold, Qt::AlignHCenter);
+    cmdMathCheck = button("cmdMathCheck", CheckYourProgress(), TwipsRect(7800, 3840, 2655, 495), CheckTip());
+    newGame = button("newGame", CreateNewPuzzle(), TwipsRect(7800, 4560, 2655, 495), CreateTip());
+    cmdQuit = button("cmdQuit", Quit(), TwipsRect(7800, 5280, 1215, 495), QuitTip());
+    Command4 = button("Command4", Solve(), TwipsRect(9240, 5280, 1215, 495), QString());
+    Label3 = label("Label3", LegendHeading(), TwipsRect(7680, 6240, 3015, 255), bold, Qt::AlignHCenter);
     Line6 = line("Line6", 7680, 10680, 6480);
-    Label4 = label("Label4", QString(), TwipsRect(7680, 6720, 735, 255), plain);
-    Label4->setAccessibleName(QStringLiteral("red"));
-    SetBackground(Label4, ErrorBack);
-    Label6 = label("Label6", IncorrectEntry, TwipsRect(8640, 6720, 2055, 255), plain);
-    Label5 = label("Label5", QString(), TwipsRect(7680, 7200, 735, 255), plain);
-    Label5->setAccessibleName(QStringLiteral("grey"));
-    SetBackground(Label5, QColor(128, 128, 128));
-    Label7 = label("Label7", CorrectEntry, TwipsRect(8640, 7200, 2055, 255), plain);
-    Label8 = label("Label8", VisitOurSite, TwipsRect(240, 7560, 1695, 255), plain);
-
-    const QCursor hand = HandCursor();
-    Label9 = new LinkLabel(MakerName, this);
-    Label9->setObjectName(QStringLiteral("Label9"));
-    Label9->setGeometry(TwipsRect(2040, 7560, 2175, 255));
-    Label9->setFont(DesignFont(8.25, false, true));
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette blue = Label9->palette();
-    blue.setColor(QPalette::WindowText, LinkBlue);
-    Label9->setPalette(blue);
-    Label9->setCursor(hand);
-    Label9->setAccessibleDescription(QStringLiteral("link to the maker's web site"));
-    connect(Label9, &LinkLabel::clicked, this, &frmsudoku::Label9_Click);
-
-    const std::array<int, 3> pictureLeft{4560, 5040, 5520};
-    const std::array<const char*, 3> pictureFile{"facebook", "twitter", "linkedin"};
-    const std::array<const char*, 3> pictureName{"Facebook", "Twitter", "LinkedIn"};
-    const std::array<QString, 3> pictureTip{FacebookTip, TwitterTip, LinkedInTip};
-    for (int index = 0; index < 3; ++index) {
-        auto* picture = new LinkPicture(this);
-        picture->setObjectName(QStringLiteral("Picture3_%1").arg(index));
-        picture->setGeometry(TwipsRect(pictureLeft[index], 7560, 240, 240));
-        picture->setPicture(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(pictureFile[index]))));
-        picture->setToolTip(pictureTip[index]);
-        picture->setAccessibleName(QLatin1String(pictureName[index]));
-        picture->setCursor(hand);
-        connect(picture, &LinkPicture::clicked, this, [this, index] { Picture3_Click(index); });
-        Picture3[index] = picture;
-    }
-
-    Label11 = label("Label11", Copyright, TwipsRect(1200, 7920, 4815, 255), plain, Qt::AlignHCenter);
+    Label4 = swatch("Label4", TwipsRect(7680, 6720, 735, 255), ErrorBack, RedSwatch());
+    Label6 = label("Label6", IncorrectEntry(), TwipsRect(8640, 6720, 2055, 255), plain);
+    Label5 = swatch("Label5", TwipsRect(7680, 7200, 735, 255), QColor(128, 128, 128), GreySwatch());
+    Label7 = label("Label7", CorrectEntry(), TwipsRect(8640, 7200, 2055, 255), plain);
 
     Option2->setChecked(true);
     for (QRadioButton* level : {Option1, Option2, Option3})
@@ -258,21 +236,74 @@ void frmsudoku::buildControls()
     connect(cmdQuit, &QPushButton::clicked, this, &frmsudoku::cmdQuit_Click);
 }
 
+void frmsudoku::buildBottomRow()
+{
+    const QFont plain = WindowFont(8.25);
+    const QCursor hand = HandCursor();
+
+    Label8 = new QLabel(gameTexts::VisitOurSite(), this);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setGeometry(TwipsRect(240, 7560, 1695, 255));
+    Label8->setFont(plain);
+
+    Label9 = new LinkLabel(gameTexts::Maker(), this);
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setGeometry(TwipsRect(2040, 7560, 2175, 255));
+    Label9->setFont(WindowFont(8.25, false, true));
+    QPalette blue = Label9->palette();
+    blue.setColor(QPalette::WindowText, LinkBlue);
+    Label9->setPalette(blue);
+    Label9->setCursor(hand);
+    Label9->setAccessibleDescription(gameTexts::SiteLinkDescription());
+    connect(Label9, &LinkLabel::clicked, this, &frmsudoku::Label9_Click);
+
+    // The pictures' own background is the desktop's window colour, which only
+    // shows where a logo is transparent.
+    QPalette system = palette();
+    system.setColor(QPalette::Base, QGuiApplication::palette().color(QPalette::Base));
+    const std::array<int, 3> left{4560, 5040, 5520};
+    const std::array<const char*, 3> file{"facebook", "twitter", "linkedin"};
+    const std::array<QString, 3> name{gameTexts::FacebookName(), gameTexts::TwitterName(), gameTexts::LinkedInName()};
+    const std::array<QString, 3> tip{gameTexts::FacebookTip(), gameTexts::TwitterTip(), gameTexts::LinkedInTip()};
+    for (int index = 0; index < 3; ++index) {
+        auto* picture = new LinkPicture(this);
+        picture->setObjectName(QStringLiteral("Picture3_%1").arg(index));
+        picture->setGeometry(TwipsRect(left[index], 7560, 240, 240));
+        picture->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(QLatin1String(file[index]))));
+        picture->setPalette(system);
+        picture->setToolTip(tip[index]);
+        picture->setAccessibleName(name[index]);
+        picture->setCursor(hand);
+        connect(picture, &LinkPicture::clicked, this, [this, index] { Picture3_Click(index); });
+        Picture3[index] = picture;
+    }
+
+    Label11 = new QLabel(gameTexts::Copyright(), this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(TwipsRect(1200, 7920, 4815, 255));
+    Label11->setFont(plain);
+    Label11->setAlignment(Qt::AlignCenter);
+}
+
 void frmsudoku::keepTabOnChosenLevel()
 {
-    // The options are one tab stop, at the chosen level, as players know
-    // from every group of options; the arrow keys move within the group.
+    // The options are one tab stop, at the chosen level, as in every group of
+    // options; the arrow keys move within the group.
     for (QRadioButton* level : {Option1, Option2, Option3})
         level->setFocusPolicy(level->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmsudoku::buildBoard()
 {
-    const QFont cellFont = DesignFont(27, true);
+    const QFont cellFont = WindowFont(27, true);
     for (int index = 0; index < TileCount; ++index) {
+        int column = 0;
+        int row = 0;
+        gridText::CellPosition(index, column, row);
         auto* cell = new TextCell(this);
         cell->setObjectName(QStringLiteral("tile_%1").arg(index));
-        cell->setGeometry(Twips(CellEdges[index % 9]), Twips(CellEdges[index / 9]), Twips(CellSize), Twips(CellSize));
+        cell->setBoardIndex(index);
+        cell->setGeometry(Twips(CellEdges[column - 1]), Twips(CellEdges[row - 1]), Twips(CellSize), Twips(CellSize));
         cell->setFont(cellFont);
         connect(cell, &TextCell::changed, this, [this, index] { tile_Change(index); });
         connect(cell, &TextCell::leaveRequested, this, [this, index](Qt::Key key) { moveFromCell(index, key); });
@@ -280,18 +311,18 @@ void frmsudoku::buildBoard()
     }
 }
 
-void frmsudoku::setTabOrder()
+void frmsudoku::orderTabStops()
 {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, newGame}, {1, cmdQuit},   {2, cmdMathCheck}, {4, Option3},       {5, Option2},
-        {6, Option1}, {17, Command4}, {99, Picture3[2]}, {100, Picture3[1]}, {101, Picture3[0]},
+        {0, newGame},       {1, cmdQuit},       {2, cmdMathCheck},  {4, Option3},  {5, Option2},
+        {6, Option1},       {17, Command4},     {99, Picture3[2]},  {100, Picture3[1]}, {101, Picture3[0]},
     };
     for (int index = 0; index < TileCount; ++index) order.emplace_back(TileTabIndex[index], tile[index]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t n = 1; n < order.size(); ++n) QWidget::setTabOrder(order[n - 1].second, order[n].second);
+    for (size_t n = 1; n < order.size(); ++n) setTabOrder(order[n - 1].second, order[n].second);
 }
 
-// ---- Start-up -----------------------------------------------------------
+// ---- Start-up ---------------------------------------------------------------
 
 void frmsudoku::Form_Load()
 {
@@ -300,21 +331,48 @@ void frmsudoku::Form_Load()
     const QString face = FontFaceForOsMajor(OsMajorVersion());
     if (!face.isEmpty()) applyFontFace(face);
 
-    const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
     setWindowTitle(QStringLiteral("%1 %2.%3")
-                       .arg(QCoreApplication::applicationName())
-                       .arg(version.majorVersion())
-                       .arg(version.minorVersion()));
+                       .arg(gameTexts::Product())
+                       .arg(productInfo::VersionMajor)
+                       .arg(productInfo::VersionMinor));
 
     Randomize();
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnScreen();
     show();
+    // Where the platform knows the frame as soon as the window is shown, the
+    // window is centred whole before anything is painted; elsewhere it is
+    // centred when the frame is first reported (see event()).
+    m_centringFrame = frameGeometry().size() == size();
+    if (!m_centringFrame) centreOnScreen();
     // Paint the window before the puzzle is made.
     QCoreApplication::processEvents();
 
     newGame_Click();
+}
+
+// Centres the window's frame, title bar included, on the screen's available
+// area. Before the window is first shown its frame is not known, and this
+// centres what is known.
+void frmsudoku::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(available.left() + (available.width() - frame.width()) / 2,
+         available.top() + (available.height() - frame.height()) / 2);
+}
+
+bool frmsudoku::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (m_centringFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        && frameGeometry().size() != size()) {
+        m_centringFrame = false;
+        centreOnScreen();
+    }
+    return handled;
 }
 
 void frmsudoku::SetIcon(QWidget* hwnd, const QString& sIconResName, bool bSetAsAppIcon)
@@ -347,7 +405,7 @@ int frmsudoku::OsMajorVersion()
 
 void frmsudoku::applyFontFace(const QString& face)
 {
-    // Only the face changes; sizes, weights and underlines stay as designed.
+    // Only the face changes; sizes, weights and underlines stay as they are.
     // The rules have no font.
     const std::array<QWidget*, 5> lines{Line1, Line2, Line3, Line4, Line6};
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -358,9 +416,7 @@ void frmsudoku::applyFontFace(const QString& face)
     }
 }
 
-// ---- New game -----------------------------------------------------------
-
-void frmsudoku::setScriptedDraws(std::function<float()> draws) { m_scriptedDraws = std::move(draws); }
+// ---- New game ---------------------------------------------------------------
 
 void frmsudoku::Randomize()
 {
@@ -376,19 +432,11 @@ void frmsudoku::newGame_Click()
     const std::string solution = modGeneratePuzzle::BuildSolution(key);
     const int level = Option1->isChecked() ? 1 : Option3->isChecked() ? 3 : 2;
 
-    // A few seeds send the carving round a cycle of blank cells (about one
-    // new game in 80 at the hardest level). Rather than lose the game in
-    // progress, draw another seed; a working source never needs many.
-    std::optional<std::string> puzzle;
-    for (int attempt = 0; attempt < MaxCarveSeeds && !puzzle; ++attempt) {
-        const std::int32_t carveSeed = modGeneratePuzzle::DrawOneTo(Rnd(), 899) + 100; // 101..999
-        std::string grid = solution;
-        puzzle = modGlobal::CarvePuzzle(grid, carveSeed, level);
-    }
+    const std::optional<std::string> puzzle = modGlobal::CarveFreshPuzzle(solution, level, [this] { return Rnd(); });
     if (!puzzle) {
         // The game on the board, its solution and its clock stay as they were.
-        Module1::StyledMsgBox(gameTexts::GameCreatorError, modDialogs::vbExclamation, gameTexts::GameCreatorErrorTitle,
-                              this);
+        Module1::StyledMsgBox(gameTexts::GameCreatorError(), modDialogs::vbExclamation,
+                              gameTexts::GameCreatorErrorTitle(), this);
         return;
     }
 
@@ -398,19 +446,22 @@ void frmsudoku::newGame_Click()
     Timer1->start();
 }
 
-// ---- The board ----------------------------------------------------------
+// ---- The board --------------------------------------------------------------
 
 void frmsudoku::ShowPuzzle(const std::string& puzzle)
 {
+    // The digits of the puzzle, indexed [column][row], both 1..9 (0 for a blank).
+    std::array<std::array<std::int16_t, 10>, 10> boardDigits{};
+
     // Each cell's text is written while the cell still has the lock the
-    // previous puzzle left: an open cell runs the entry rules on the write
-    // (a new given passes through the entered-digit look for a moment), a
-    // previous given does not and keeps its font size.
+    // previous puzzle left: an open cell runs the entry rules on the write (a
+    // new given passes through the entered-digit look for a moment), a
+    // previous given does not.
     int p = 0;
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             ++p;
-            TextCell& cell = *tile[p - 1];
+            TextCell& cell = *tile[gridText::CellIndex(c, r)];
             const char digit = p <= static_cast<int>(puzzle.size()) ? puzzle[p - 1] : gridText::BlankCell;
             boardDigits[c][r] = static_cast<std::int16_t>(digit >= '1' && digit <= '9' ? digit - '0' : 0);
             cell.setMaxLength(MaxNoteLength);
@@ -420,12 +471,17 @@ void frmsudoku::ShowPuzzle(const std::string& puzzle)
                 cell.setBackColor(GivenBack);
                 cell.setLocked(true);
                 cell.setForeColor(GivenText);
+                // A cell that already showed this digit was not changed by
+                // the write and kept the size the player's text gave it.
+                cell.setFontSize(cellEntry::EntryFontSize);
             } else {
                 cell.setText(QString());
                 cell.setBackColor(OpenBack);
                 cell.setLocked(false);
                 cell.setForeColor(OpenText);
             }
+            // No selection or caret of the last game is left behind.
+            cell.setSelStart(cell.text().size());
         }
     }
 }
@@ -435,7 +491,7 @@ void frmsudoku::tile_Change(int Index)
     if (Index < 0 || Index >= TileCount) return;
     TextCell& cell = *tile[Index];
     if (cell.locked()) return;
-    cell.setLocked(true);
+    const CellGuard guard(cell);
 
     const QString joined = cellEntry::RemoveLineBreaks(cell.text());
     cell.setText(joined);
@@ -443,23 +499,13 @@ void frmsudoku::tile_Change(int Index)
     cell.setText(cellEntry::LayOutDigits(joined));
     cell.setSelStart(cell.text().size());
     cell.setBackColor(cell.text().size() == 1 ? EnteredDigitBack : OpenBack);
-
-    cell.setLocked(false);
 }
-
-void frmsudoku::CellPosition(int index, int& column, int& row)
-{
-    row = index / 9 + 1;
-    column = index - (row - 1) * 9 + 1;
-}
-
-int frmsudoku::CellIndex(int column, int row) { return (row - 1) * 9 + (column - 1); }
 
 void frmsudoku::moveFromCell(int index, Qt::Key direction)
 {
     int column = 0;
     int row = 0;
-    CellPosition(index, column, row);
+    gridText::CellPosition(index, column, row);
     switch (direction) {
     case Qt::Key_Up: --row; break;
     case Qt::Key_Down: ++row; break;
@@ -468,49 +514,32 @@ void frmsudoku::moveFromCell(int index, Qt::Key direction)
     default: return;
     }
     if (column < 1 || column > 9 || row < 1 || row > 9) return;
-    TextCell* target = tile[CellIndex(column, row)];
+    TextCell* target = tile[gridText::CellIndex(column, row)];
     target->setFocus(Qt::OtherFocusReason);
     // Moving right starts at the beginning of the text, any other way at its end.
     target->setSelStart(direction == Qt::Key_Right ? 0 : target->text().size());
 }
 
-// ---- Checking, solving, the clock ----------------------------------------
+// ---- Checking, solving, the clock ---------------------------------------------
 
 bool frmsudoku::CheckForErrors()
 {
-    bool result = true;
+    boardRules::BoardTexts texts;
+    boardRules::BoardLocks locked{};
     for (int index = 0; index < TileCount; ++index) {
-        TextCell& cell = *tile[index];
-        const QString& text = cell.text();
-        if (cell.locked() || text.size() != 1) continue;
-
-        int C = 0;
-        int R = 0;
-        CellPosition(index, C, R);
-        auto equal = [this, &text](int column, int row) { return tile[CellIndex(column, row)]->text() == text; };
-
-        // No solution holds a 0, so an entry of 0 is wrong wherever it stands.
-        bool incorrect = text == QLatin1String("0");
-        for (int k = 1; k <= 9 && !incorrect; ++k) incorrect = (k != C && equal(k, R)) || (k != R && equal(C, k));
-        const int boxRow = 3 * ((R - 1) / 3) + 1;
-        const int boxColumn = 3 * ((C - 1) / 3) + 1;
-        for (int row = boxRow; row < boxRow + 3 && !incorrect; ++row)
-            for (int column = boxColumn; column < boxColumn + 3 && !incorrect; ++column)
-                incorrect = row != R && column != C && equal(column, row);
-
-        if (incorrect) {
-            result = false;
-            cell.setBackColor(ErrorBack);
-        }
+        texts[index] = tile[index]->text().toStdString();
+        locked[index] = tile[index]->locked();
     }
-    return result;
+    const std::vector<int> clashes = boardRules::FindClashes(texts, locked);
+    for (int index : clashes) tile[index]->setBackColor(ErrorBack);
+    return clashes.empty();
 }
 
 void frmsudoku::cmdMathCheck_Click()
 {
     const bool correct = CheckForErrors();
-    Module1::StyledMsgBox(correct ? gameTexts::NoErrors : gameTexts::ErrorsFound, modDialogs::vbInformation,
-                          QCoreApplication::applicationName(), this);
+    Module1::StyledMsgBox(correct ? gameTexts::NoErrors() : gameTexts::ErrorsFound(), modDialogs::vbInformation,
+                          gameTexts::Product(), this);
     addSeconds(4);
 }
 
@@ -520,20 +549,22 @@ void frmsudoku::Command4_Click()
     const bool complete =
         std::all_of(tile.begin(), tile.end(), [](const TextCell* cell) { return cell->text().size() == 1; });
     auto offerSolution = [this](const QString& question) {
-        return Module1::StyledMsgBox(question, vbYesNo + vbQuestion, QCoreApplication::applicationName(), this)
-            == vbYes;
+        return Module1::StyledMsgBox(question, vbYesNo + vbQuestion, gameTexts::Product(), this) == vbYes;
     };
 
     bool showSolution = false;
     if (!complete) {
-        showSolution = offerSolution(gameTexts::NotComplete);
+        showSolution = offerSolution(gameTexts::NotComplete());
     } else if (CheckForErrors()) {
+        // The clock stops the moment the puzzle is found finished, so the time
+        // quoted, the time left on the clock and any later congratulation
+        // agree, and no tick lands while the message is open.
         const QString caption = lblTimer->text();
-        Module1::StyledMsgBox(gameTexts::CompletedIn + caption, vbInformation, gameTexts::CongratulationsTitle, this);
         Timer1->stop();
+        Module1::StyledMsgBox(gameTexts::CompletedIn(caption), vbInformation, gameTexts::CongratulationsTitle(), this);
         return;
     } else {
-        showSolution = offerSolution(gameTexts::CompleteWithErrors);
+        showSolution = offerSolution(gameTexts::CompleteWithErrors());
     }
 
     if (!showSolution) {
@@ -546,11 +577,10 @@ void frmsudoku::Command4_Click()
         TextCell& cell = *tile[index];
         const QString digit(QChar::fromLatin1(solutionGrid[index]));
         if (cell.text() == digit) continue;
-        cell.setLocked(true);
+        const CellGuard guard(cell);
         cell.setBackColor(RevealedBack);
         cell.setFontSize(cellEntry::EntryFontSize);
         cell.setText(digit);
-        cell.setLocked(false);
     }
 }
 
@@ -572,60 +602,18 @@ QString frmsudoku::ClockCaption(std::int32_t seconds)
     return field(hours) + u':' + field(minutes) + u' ' + field(rest - minutes * 60);
 }
 
-// ---- Links and quit -----------------------------------------------------
+// ---- Links and quit -------------------------------------------------------------
 
-void frmsudoku::Label9_Click() { OpenAddress(PELLWICK_URL_SITE); }
+void frmsudoku::Label9_Click() { OpenAddress(productInfo::SiteUrl); }
 
 void frmsudoku::Picture3_Click(int Index)
 {
     switch (Index) {
-    case 0: return OpenAddress(PELLWICK_URL_FACEBOOK);
-    case 1: return OpenAddress(PELLWICK_URL_TWITTER);
-    case 2: return OpenAddress(PELLWICK_URL_LINKEDIN);
+    case 0: return OpenAddress(productInfo::FacebookUrl);
+    case 1: return OpenAddress(productInfo::TwitterUrl);
+    case 2: return OpenAddress(productInfo::LinkedInUrl);
     default: return;
     }
 }
 
 void frmsudoku::cmdQuit_Click() { close(); }
-
-// ---- Link controls ------------------------------------------------------
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(event);
-}
-
-void LinkPicture::setPicture(const QIcon& picture)
-{
-    m_picture = picture;
-    setFocusPolicy(Qt::StrongFocus);
-    update();
-}
-
-void LinkPicture::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    m_picture.paint(&painter, rect());
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
-}
-
-void LinkPicture::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
-
-void LinkPicture::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: emit clicked(); return;
-    default: QWidget::keyPressEvent(event);
-    }
-}

@@ -153,28 +153,34 @@ int TextCell::lineOf(int position, const QList<Line>& lines) const
     return 0;
 }
 
+QRect TextCell::lineRect(const QList<Line>& all, int n, const QFontMetrics& fm) const
+{
+    const Line& line = all[n];
+    const int width = fm.horizontalAdvance(m_text.mid(line.start, line.length));
+    const int top = (height() - fm.height() * static_cast<int>(all.size())) / 2 + n * fm.height();
+    return {(this->width() - width) / 2, top, width, fm.height()};
+}
+
 QRect TextCell::caretRect() const
 {
     const QFontMetrics fm(font());
     const QList<Line> all = lines();
     const int n = lineOf(m_caret, all);
     const Line& line = all[n];
-    const QString lineText = m_text.mid(line.start, line.length);
-    const int top = (height() - fm.height() * all.size()) / 2 + n * fm.height();
-    const int left = (width() - fm.horizontalAdvance(lineText)) / 2;
+    const QRect drawn = lineRect(all, n, fm);
     const int column = std::min(m_caret - line.start, line.length);
-    return {left + fm.horizontalAdvance(lineText.left(column)), top, 2, fm.height()};
+    return {drawn.left() + fm.horizontalAdvance(m_text.mid(line.start, column)), drawn.top(), 2, fm.height()};
 }
 
 int TextCell::positionAt(const QPoint& point) const
 {
     const QFontMetrics fm(font());
     const QList<Line> all = lines();
-    const int top = (height() - fm.height() * all.size()) / 2;
+    const int top = lineRect(all, 0, fm).top();
     const int n = std::clamp((point.y() - top) / std::max(1, fm.height()), 0, static_cast<int>(all.size()) - 1);
     const Line& line = all[n];
     const QString lineText = m_text.mid(line.start, line.length);
-    const int left = (width() - fm.horizontalAdvance(lineText)) / 2;
+    const int left = lineRect(all, n, fm).left();
     int best = 0;
     int bestDistance = INT_MAX;
     for (int column = 0; column <= line.length; ++column) {
@@ -203,27 +209,25 @@ void TextCell::paintEvent(QPaintEvent*)
     painter.setFont(font());
     const QFontMetrics fm(font());
     const QList<Line> all = lines();
-    const int lineHeight = fm.height();
-    int top = (height() - lineHeight * all.size()) / 2;
-    const int from = selStart();
-    const int to = from + selLength();
+    const int from = hasFocus() ? selStart() : 0;
+    const int to = hasFocus() ? from + selLength() : 0;
     const QColor textColor = foreColor();
-    for (const Line& line : all) {
+    for (int n = 0; n < all.size(); ++n) {
+        const Line& line = all[n];
         const QString lineText = m_text.mid(line.start, line.length);
-        const int left = (width() - fm.horizontalAdvance(lineText)) / 2;
+        const QRect drawn = lineRect(all, n, fm);
         painter.setPen(textColor);
-        painter.drawText(left, top + fm.ascent(), lineText);
+        painter.drawText(drawn.left(), drawn.top() + fm.ascent(), lineText);
 
         const int selFrom = std::clamp(from - line.start, 0, line.length);
         const int selTo = std::clamp(to - line.start, 0, line.length);
         if (selFrom < selTo) {
-            const int x0 = left + fm.horizontalAdvance(lineText.left(selFrom));
-            const int x1 = left + fm.horizontalAdvance(lineText.left(selTo));
-            painter.fillRect(QRect(x0, top, x1 - x0, lineHeight), palette().color(QPalette::Highlight));
+            const int x0 = drawn.left() + fm.horizontalAdvance(lineText.left(selFrom));
+            const int x1 = drawn.left() + fm.horizontalAdvance(lineText.left(selTo));
+            painter.fillRect(QRect(x0, drawn.top(), x1 - x0, fm.height()), palette().color(QPalette::Highlight));
             painter.setPen(palette().color(QPalette::HighlightedText));
-            painter.drawText(x0, top + fm.ascent(), lineText.mid(selFrom, selTo - selFrom));
+            painter.drawText(x0, drawn.top() + fm.ascent(), lineText.mid(selFrom, selTo - selFrom));
         }
-        top += lineHeight;
     }
 
     if (hasFocus() && m_caretOn) painter.fillRect(caretRect(), textColor);

@@ -13,11 +13,13 @@
 //    limit); it never cuts a write made by the program;
 //  - selStart: the caret position in characters, CR LF counting as two.
 // The text is drawn as its lines (split at line breaks) one under another,
-// each centred, the block centred in the cell.
+// each centred, the block centred in the cell; the selection shows only
+// while the cell has the focus, as in any text box.
 #pragma once
 
 #include <QBasicTimer>
 #include <QColor>
+#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
 
@@ -56,6 +58,11 @@ public:
     qreal fontSize() const { return font().pointSizeF(); }
     void setFontSize(qreal points);
 
+    // The cell's place on the board (0..80, in the numbering of gridText.h),
+    // which is what a screen reader names it by; -1 for a cell on no board.
+    int boardIndex() const { return m_boardIndex; }
+    void setBoardIndex(int index) { m_boardIndex = index; }
+
     QSize sizeHint() const override;
 
 signals:
@@ -86,6 +93,9 @@ private:
     };
     QList<Line> lines() const;
     int lineOf(int position, const QList<Line>& lines) const;
+    // Where line n of all is drawn: centred across the cell, the block of
+    // lines centred from top to bottom.
+    QRect lineRect(const QList<Line>& all, int n, const QFontMetrics& fm) const;
     QRect caretRect() const;
     int positionAt(const QPoint& point) const;
 
@@ -109,6 +119,7 @@ private:
     int m_anchor = 0;
     int m_maxLength = 0;
     bool m_locked = false;
+    int m_boardIndex = -1;
     bool m_caretOn = false;
     QColor m_backColor = Qt::white;
     QColor m_foreColor;
