@@ -2,7 +2,7 @@
 //
 // Each input is read as UTF-8 and as raw UTF-16 (lone surrogates included). The checks compare with a model of what
 // a cell must hold, not with how the rules get there.
-#include "window/cellEntry.h"
+#include "cellEntry.h"
 
 #include <QStringList>
 

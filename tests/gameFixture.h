@@ -1,59 +1,88 @@
-// Test helper shared by the window tests: the worked example, starting the window, and the board's looks.
+// The window tests' fixture: a deterministic start of the game, the example
+// puzzle, and a cell's whole look for comparing boards.
 #pragma once
 
-#include "window/Module1.h"
-#include "window/frmsudoku.h"
-#include "window/textCell.h"
+#include "Module1.h"
+#include "frmsudoku.h"
+#include "scriptedDraws.h"
+#include "testAccess.h"
+#include "textCell.h"
 
 #include <QtTest>
 
+#include <memory>
+#include <string>
+
 namespace gameFixture {
 
-// The worked examples: the solution the key |538172694|231|312|132213321|321123231|42| builds, and the
-// puzzle that carve seed 101 makes of it at level 1.
+// A key, the solution it builds, and what carve seed 101 blanks of it at level 1.
+inline const QString ExampleKey = QStringLiteral("|538172694|231|312|132213321|321123231|42|");
 inline const std::string ExampleSolution =
     "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
 inline const std::string ExamplePuzzle =
     "906400801178003050345021007602718043000250600580600172839500000261397005407086329";
 
-// The window as the program starts it (first puzzle dealt), with its clock stopped; given a puzzle, showing it
-// instead, with ExampleSolution stored and the clock still at 0, running too slowly to tick.
-inline std::unique_ptr<frmsudoku> Started(const std::string& puzzle = {})
+// The draws of a new game that deals ExampleKey and then carve seed 101; any
+// later draw is seed 101 again. *taken counts the draws made.
+inline std::function<float()> ExampleDraws(std::shared_ptr<int> taken = std::make_shared<int>(0))
+{
+    return scriptedDraws::Source(scriptedDraws::KeyDraws(ExampleKey), scriptedDraws::SeedDraw(101), taken);
+}
+
+// The window as the program starts it (loaded, shown, first puzzle dealt at
+// the level chosen at start), with the example draws in place of the clock-
+// seeded source, and its clock stopped so that no tick lands during a test.
+inline std::unique_ptr<frmsudoku> Started()
 {
     Module1::SetApplicationIdentity();
-    auto w = Module1::SubMain();
-    w->Timer1->stop();
-    if (puzzle.empty()) return w;
-    w->ShowPuzzle(puzzle);
-    w->solutionGrid = ExampleSolution;
-    w->Timer1->start(3600 * 1000);
+    Module1::TakeWindowBackColor();
+    auto w = std::make_unique<frmsudoku>();
+    TestAccess::setDraws(*w, ExampleDraws());
+    w->Form_Load();
+    TestAccess::timer(*w)->stop();
     return w;
 }
 
-// Everything of a cell the player sees or is kept out of; a failed QCOMPARE of two boards names the cell.
+// Started, then showing puzzle with ExampleSolution stored, the clock at 0.
+inline std::unique_ptr<frmsudoku> StartedWith(const std::string& puzzle)
+{
+    auto w = Started();
+    TestAccess::showPuzzle(*w, puzzle, ExampleSolution);
+    TestAccess::setElapsedSeconds(*w, 0);
+    return w;
+}
+
+// Everything of a cell the player sees or is kept out of.
 struct Look {
     QString text;
     bool locked = false;
-    QColor back, fore;
+    QColor back;
+    QColor fore;
     qreal points = 0;
     bool operator==(const Look&) const = default;
 };
 
-inline QDebug operator<<(QDebug d, const Look& l)
+inline Look LookOf(const TextCell& cell)
 {
-    return d.noquote() << QStringLiteral("\"%1\" locked %2 back %3 fore %4 %5 pt")
-                              .arg(l.text)
-                              .arg(l.locked)
-                              .arg(l.back.name(), l.fore.name())
-                              .arg(l.points);
+    return {cell.text(), cell.locked(), cell.backColor(), cell.foreColor(), cell.fontSize()};
 }
 
 inline QList<Look> Board(const frmsudoku& w)
 {
     QList<Look> board;
-    for (const TextCell* c : w.tile)
-        board.append({c->text(), c->locked(), c->backColor(), c->foreColor(), c->fontSize()});
+    for (int index = 0; index < 81; ++index) board.append(LookOf(*TestAccess::tile(w, index)));
     return board;
+}
+
+// What QCOMPARE prints of a look, so that a failed comparison of two boards
+// shows the cell's index and both looks.
+inline char* toString(const Look& look)
+{
+    const QString text = QString(look.text).replace(QLatin1String("\r\n"), QLatin1String("\\r\\n"));
+    return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 on %3 in %4 at %5 pt")
+                                  .arg(text, look.locked ? QStringLiteral("locked") : QStringLiteral("open"),
+                                       look.back.name(), look.fore.name())
+                                  .arg(look.points)));
 }
 
 } // namespace gameFixture
