@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs the build into a scratch root and checks the desktop integration that lands there.
+# Installs the build into a scratch root and checks the desktop integration and documents that land there.
 #
 #   check-install.sh stage    CMAKE BUILD-DIR STAGE [CONFIG]
 #   check-install.sh files    STAGE BINDIR DATADIR APP-ID SIZE...
@@ -40,11 +40,21 @@ desktop_value() {
 stage() {
     cmake=$1 build=$2 root=$3 config=${4:-}
     rm -rf "$root"
+    # Every install writes the build's install_manifest.txt; the one of a
+    # real install (perhaps root's, after sudo) is set aside and put back, so
+    # that the README's uninstall still finds it after the tests.
+    manifest=$build/install_manifest.txt
+    kept=$build/install_manifest.txt.kept-by-install-check
+    [ -e "$manifest" ] && mv -f "$manifest" "$kept"
+    status=0
     if [ -n "$config" ]; then
-        "$cmake" --install "$build" --prefix "$root" --config "$config" || exit 1
+        "$cmake" --install "$build" --prefix "$root" --config "$config" || status=1
     else
-        "$cmake" --install "$build" --prefix "$root" || exit 1
+        "$cmake" --install "$build" --prefix "$root" || status=1
     fi
+    rm -f "$manifest"
+    [ -e "$kept" ] && mv -f "$kept" "$manifest"
+    exit $status
 }
 
 files() {
@@ -87,8 +97,26 @@ files() {
             fail "$metainfo does not provide the binary '${program:-}'"
     fi
 
+    # The manual page and the changelog, compressed, and the copyright notice.
+    docs=$share/doc/${program:-pellwick-sudoku}
+    for file in "$share/man/man6/${program:-pellwick-sudoku}.6.gz" "$docs/changelog.gz"; do
+        if [ ! -f "$file" ]; then
+            fail "missing: $file"
+            continue
+        fi
+        magic=$(od -An -tx1 -N2 "$file" | tr -d ' ')
+        [ "$magic" = 1f8b ] || fail "$file starts with '$magic', want gzip's '1f8b'"
+    done
+    format="Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+    if [ ! -f "$docs/copyright" ]; then
+        fail "missing: $docs/copyright"
+    else
+        first=$(head -n 1 "$docs/copyright")
+        [ "$first" = "$format" ] || fail "$docs/copyright starts with '$first', want '$format'"
+    fi
+
     [ "$failures" -eq 0 ] || exit 1
-    echo "installed menu entry, AppStream file and $(($# + 1)) icons are in place"
+    echo "installed menu entry, AppStream file, $(($# + 1)) icons, manual page, copyright and changelog are in place"
 }
 
 metainfo() {
