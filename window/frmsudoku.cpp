@@ -7,6 +7,7 @@
 #include "cellEntry.h"
 #include "cellGuard.h"
 #include "cellLooks.h"
+#include "frameExtents.h"
 #include "gameTexts.h"
 #include "gridText.h"
 #include "linkLabel.h"
@@ -123,8 +124,9 @@ std::int32_t SaturatingAdd(std::int32_t value, int seconds)
 } // namespace
 
 frmsudoku::frmsudoku(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmsudoku"));
     setFixedSize(TwipsSize(10950, 8220));
@@ -205,8 +207,8 @@ void frmsudoku::buildSidePanel()
     using namespace gameTexts;
     Label1 = label("Label1", PuzzleTimer(), TwipsRect(7680, 240, 3015, 255), bold, Qt::AlignHCenter);
     Line1 = line("Line1", 7680, 10680, 600);
-    lblTimer = label("lblTimer", ClockAtStart(), TwipsRect(7920, 720, 2535, 255), WindowFont(12, true),
-                     Qt::AlignHCenter);
+    lblTimer =
+        label("lblTimer", ClockAtStart(), TwipsRect(7920, 720, 2535, 255), WindowFont(12, true), Qt::AlignHCenter);
     lblTimer->setAccessibleDescription(PuzzleTimer());
     Line2 = line("Line2", 7680, 10680, 1080);
     Label2 = label("Label2", DifficultyLevel(), TwipsRect(7680, 1560, 3015, 255), bold, Qt::AlignHCenter);
@@ -314,8 +316,8 @@ void frmsudoku::buildBoard()
 void frmsudoku::orderTabStops()
 {
     std::vector<std::pair<int, QWidget*>> order{
-        {0, newGame},       {1, cmdQuit},       {2, cmdMathCheck},  {4, Option3},  {5, Option2},
-        {6, Option1},       {17, Command4},     {99, Picture3[2]},  {100, Picture3[1]}, {101, Picture3[0]},
+        {0, newGame}, {1, cmdQuit},   {2, cmdMathCheck}, {4, Option3},       {5, Option2},
+        {6, Option1}, {17, Command4}, {99, Picture3[2]}, {100, Picture3[1]}, {101, Picture3[0]},
     };
     for (int index = 0; index < TileCount; ++index) order.emplace_back(TileTabIndex[index], tile[index]);
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -338,40 +340,52 @@ void frmsudoku::Form_Load()
 
     Randomize();
 
-    centreOnScreen();
+    // Centred with the frame the window system expects to draw, title bar
+    // included; a platform that only reports the frame once the window is
+    // shown gets the window centred again then (see event()).
+    centreOnScreen(frameExtents::Expected(*this));
     show();
-    // Where the platform knows the frame as soon as the window is shown, the
-    // window is centred whole before anything is painted; elsewhere it is
-    // centred when the frame is first reported (see event()).
-    m_centringFrame = frameGeometry().size() == size();
-    if (!m_centringFrame) centreOnScreen();
+    settleOnFrame();
     // Paint the window before the puzzle is made.
     QCoreApplication::processEvents();
 
     newGame_Click();
 }
 
-// Centres the window's frame, title bar included, on the screen's available
-// area. Before the window is first shown its frame is not known, and this
-// centres what is known.
-void frmsudoku::centreOnScreen()
+// Places the window so that its frame, with these margins around the client
+// area, is centred on the screen's available area.
+void frmsudoku::centreOnScreen(QMargins frame)
 {
     const QScreen* screen = this->screen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    move(available.left() + (available.width() - frame.width()) / 2,
-         available.top() + (available.height() - frame.height()) / 2);
+    const QSize whole = size().grownBy(frame);
+    const QPoint frameTopLeft(available.left() + (available.width() - whole.width()) / 2,
+                              available.top() + (available.height() - whole.height()) / 2);
+    m_centredFrame = frame;
+    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
+}
+
+// Once the platform reports the window's frame, centres the window again if
+// the frame is not the one it was centred with; after that the window stays
+// where it is, and where the player puts it.
+void frmsudoku::settleOnFrame()
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (!m_centredFrame || frame == client) return;
+    const QMargins reported(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                            frame.bottom() - client.bottom());
+    const bool off = reported != *m_centredFrame;
+    m_centredFrame.reset();
+    if (off) centreOnScreen(reported);
+    m_centredFrame.reset();
 }
 
 bool frmsudoku::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
-    if (m_centringFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize)
-        && frameGeometry().size() != size()) {
-        m_centringFrame = false;
-        centreOnScreen();
-    }
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) settleOnFrame();
     return handled;
 }
 

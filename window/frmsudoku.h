@@ -9,11 +9,13 @@
 
 #include "runTimeRandom.h"
 
+#include <QMargins>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class LinkLabel;
@@ -70,7 +72,8 @@ private:
     void orderTabStops();
     void keepTabOnChosenLevel();
     void applyFontFace(const QString& face);
-    void centreOnScreen();
+    void centreOnScreen(QMargins frame);
+    void settleOnFrame();
     void addSeconds(int seconds);
     void moveFromCell(int index, Qt::Key direction);
     void Randomize();
@@ -114,8 +117,9 @@ private:
     // The general random source of new games; the draws of a test replace it.
     RunTimeRandom m_random;
     std::function<float()> m_scriptedDraws;
-    // Whether the window still waits to learn its frame to centre it whole.
-    bool m_centringFrame = false;
+    // The frame the window was centred with, until the platform reports the
+    // real frame.
+    std::optional<QMargins> m_centredFrame;
 
     // The tests' one way in; see tests/testAccess.h.
     friend struct TestAccess;

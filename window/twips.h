@@ -1,8 +1,8 @@
-// Twips to pixels: every position and size of the window design is in twips.
+// Twips to pixels: the window's controls are placed and sized in twips.
 //
 // A twip is 1/1440 inch, so at 96 dots per inch 15 twips make one pixel.
 // Qt's device-independent pixels are those 96-dpi pixels; on a scaled
-// screen Qt multiplies them itself, so the design stays right at any scale.
+// screen Qt multiplies them itself, so the layout stays right at any scale.
 #pragma once
 
 #include <QPoint>
