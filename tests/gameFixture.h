@@ -35,6 +35,9 @@ inline std::function<float()> ExampleDraws(std::shared_ptr<int> taken = std::mak
 inline std::unique_ptr<frmsudoku> Started()
 {
     Module1::SetApplicationIdentity();
+    // In the language of the test's environment, as the program starts
+    // (ctest runs the window tests in English, under C and en_US).
+    Module1::InstallTranslations(QLocale::system());
     Module1::TakeWindowBackColor();
     auto w = std::make_unique<frmsudoku>();
     TestAccess::setDraws(*w, ExampleDraws());

@@ -6,7 +6,10 @@
 #include "productInfo.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPalette>
+#include <QTranslator>
 
 #include <optional>
 
@@ -47,6 +50,28 @@ void SetApplicationIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2").arg(VersionMajor).arg(VersionMinor));
     QCoreApplication::setOrganizationName(QString::fromUtf8(Maker));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopId));
+}
+
+void InstallTranslations(const QLocale& locale)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    // The game's translations are built into the program. Qt's come from the
+    // system (Debian's qt6-translations-l10n), in the language the game's
+    // own matched, so that a box's buttons never speak another language than
+    // its text.
+    auto* game = new QTranslator(app);
+    if (!game->load(locale, QStringLiteral("pellwick-sudoku"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete game;
+        return;
+    }
+    QCoreApplication::installTranslator(game);
+    auto* qt = new QTranslator(app);
+    if (qt->load(QStringLiteral("qtbase_") + game->language().replace(u'-', u'_'),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
 }
 
 std::uint32_t TranslateColor(std::uint32_t color)

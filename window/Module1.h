@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+class QLocale;
 class QString;
 class QWidget;
 class frmsudoku;
@@ -20,6 +21,11 @@ extern std::int16_t windowBackBlue;
 // Sets the application's title, version, maker and desktop id on the
 // application object, where the desktop and Qt's own dialogs read them.
 void SetApplicationIdentity();
+
+// Puts the game's texts, and Qt's own (message-box buttons, menus), into the
+// first of the locale's languages that the game is translated into; with no
+// such language everything stays in English. Called before the window is made.
+void InstallTranslations(const QLocale& locale);
 
 // A colour 0x00BBGGRR as it is, or a system colour 0x800000nn resolved from
 // the application palette (5 window background, 8 window text, ...), as a

@@ -82,8 +82,12 @@ QMargins Expected(QWidget& window)
 {
     const WId id = window.winId();
 #if defined(PELLWICK_HAVE_XCB)
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
-        return AskWindowManager(x11->connection(), static_cast<xcb_window_t>(id));
+    // Platforms other than xcb may offer the interface without a connection
+    // (the offscreen one does).
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (connection && !xcb_connection_has_error(connection))
+        return AskWindowManager(connection, static_cast<xcb_window_t>(id));
 #else
     Q_UNUSED(id);
 #endif

@@ -3,11 +3,13 @@
 #include "frmsudoku.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Module1::SetApplicationIdentity();
+    Module1::InstallTranslations(QLocale::system());
     const auto form = Module1::SubMain();
     return QApplication::exec();
 }

@@ -42,6 +42,10 @@ bool IsPrintable(const QString& text)
         && std::none_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
+// Qt's own words for a text box's menu, in the player's language from Qt's
+// translations; passed through a variable, so that they stay Qt's to translate.
+QString QtLineEditText(const char* source) { return QCoreApplication::translate("QLineEdit", source); }
+
 } // namespace
 
 TextCell::TextCell(QWidget* parent)
@@ -391,13 +395,13 @@ void TextCell::contextMenuEvent(QContextMenuEvent* event)
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool selection = selLength() > 0;
-    menu->addAction(tr("Cu&t"), this, &TextCell::cut)->setEnabled(!m_locked && selection);
-    menu->addAction(tr("&Copy"), this, &TextCell::copy)->setEnabled(selection);
-    menu->addAction(tr("&Paste"), this, &TextCell::paste)
+    menu->addAction(QtLineEditText("Cu&t"), this, &TextCell::cut)->setEnabled(!m_locked && selection);
+    menu->addAction(QtLineEditText("&Copy"), this, &TextCell::copy)->setEnabled(selection);
+    menu->addAction(QtLineEditText("&Paste"), this, &TextCell::paste)
         ->setEnabled(!m_locked && !QGuiApplication::clipboard()->text().isEmpty());
-    menu->addAction(tr("&Delete"), this, &TextCell::deleteSelection)->setEnabled(!m_locked && selection);
+    menu->addAction(QtLineEditText("Delete"), this, &TextCell::deleteSelection)->setEnabled(!m_locked && selection);
     menu->addSeparator();
-    menu->addAction(tr("Select &All"), this, &TextCell::selectAll)->setEnabled(!m_text.isEmpty());
+    menu->addAction(QtLineEditText("Select All"), this, &TextCell::selectAll)->setEnabled(!m_text.isEmpty());
     menu->popup(event->globalPos());
 }
 
