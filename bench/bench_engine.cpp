@@ -20,6 +20,7 @@ std::vector<std::string> SampleSolutions(std::size_t count)
     RunTimeRandom rnd;
     rnd.Seed(1);
     std::vector<std::string> solutions;
+    solutions.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         solutions.push_back(modGeneratePuzzle::BuildSolution(modGeneratePuzzle::MakeTransformKey(rnd)));
     return solutions;
@@ -53,6 +54,7 @@ void BM_BuildSolution(benchmark::State& state)
     RunTimeRandom rnd;
     rnd.Seed(4);
     std::vector<std::string> keys;
+    keys.reserve(1024);
     for (int i = 0; i < 1024; ++i) keys.push_back(modGeneratePuzzle::MakeTransformKey(rnd));
     std::size_t next = 0;
     for (auto _ : state) {

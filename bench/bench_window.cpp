@@ -43,6 +43,7 @@ QPushButton* NewGameButton(frmsudoku& window) { return window.findChild<QPushBut
 std::vector<TextCell*> Tiles(const frmsudoku& window)
 {
     std::vector<TextCell*> tiles;
+    tiles.reserve(81);
     for (int index = 0; index < 81; ++index)
         tiles.push_back(window.findChild<TextCell*>(QStringLiteral("tile_%1").arg(index)));
     return tiles;

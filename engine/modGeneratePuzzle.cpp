@@ -15,7 +15,7 @@ using gridText::GridLength;
 // Whether text holds `groups` consecutive permutations of the digits 1..size.
 bool IsPermutations(std::string_view text, int size, int groups = 1)
 {
-    if (text.size() != static_cast<size_t>(size * groups)) return false;
+    if (text.size() != static_cast<size_t>(size) * static_cast<size_t>(groups)) return false;
     for (int g = 0; g < groups; ++g) {
         std::array<bool, 10> seen{};
         for (int i = 0; i < size; ++i) {
