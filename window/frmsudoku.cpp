@@ -343,7 +343,8 @@ void frmsudoku::Form_Load()
     // Centred with the frame the window system expects to draw, title bar
     // included; a platform that only reports the frame once the window is
     // shown gets the window centred again then (see event()).
-    centreOnScreen(frameExtents::Expected(*this));
+    m_centredFrame = frameExtents::Expected(*this);
+    centreOnScreen(*m_centredFrame);
     show();
     settleOnFrame();
     // Paint the window before the puzzle is made.
@@ -362,7 +363,6 @@ void frmsudoku::centreOnScreen(QMargins frame)
     const QSize whole = size().grownBy(frame);
     const QPoint frameTopLeft(available.left() + (available.width() - whole.width()) / 2,
                               available.top() + (available.height() - whole.height()) / 2);
-    m_centredFrame = frame;
     setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
@@ -376,10 +376,9 @@ void frmsudoku::settleOnFrame()
     if (!m_centredFrame || frame == client) return;
     const QMargins reported(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                             frame.bottom() - client.bottom());
-    const bool off = reported != *m_centredFrame;
+    const QMargins centredWith = *m_centredFrame;
     m_centredFrame.reset();
-    if (off) centreOnScreen(reported);
-    m_centredFrame.reset();
+    if (reported != centredWith) centreOnScreen(reported);
 }
 
 bool frmsudoku::event(QEvent* event)
