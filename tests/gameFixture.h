@@ -24,7 +24,7 @@ inline const std::string ExamplePuzzle =
 
 // The draws of a new game that deals ExampleKey and then carve seed 101; any
 // later draw is seed 101 again. *taken counts the draws made.
-inline std::function<float()> ExampleDraws(std::shared_ptr<int> taken = std::make_shared<int>(0))
+inline std::function<float()> ExampleDraws(const std::shared_ptr<int>& taken = std::make_shared<int>(0))
 {
     return scriptedDraws::Source(scriptedDraws::KeyDraws(ExampleKey), scriptedDraws::SeedDraw(101), taken);
 }

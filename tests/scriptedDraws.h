@@ -67,7 +67,7 @@ inline float SeedDraw(int seed) { return DrawFor(seed - 100, 899); }
 
 // A source that gives draws in order and then `after` for ever, counting every
 // draw it gave in *taken.
-inline std::function<float()> Source(std::vector<float> draws, float after, std::shared_ptr<int> taken)
+inline std::function<float()> Source(std::vector<float> draws, float after, const std::shared_ptr<int>& taken)
 {
     return [draws = std::move(draws), after, taken] {
         const int next = (*taken)++;

@@ -1,5 +1,5 @@
-// Tests of the text work of the cell entry rules: line breaks, font sizes and the note layout.
-#include "window/cellEntry.h"
+// Tests of the text work of the cell entry rules: line breaks, font sizes and the layout of notes.
+#include "cellEntry.h"
 
 #include <QtTest>
 
@@ -9,27 +9,59 @@ class TestCellEntry : public QObject {
     Q_OBJECT
 
 private slots:
-    void rules_data()
+    void removeLineBreaksDropsEachCrLfPair_data()
     {
-        // A cell's text just after the player's change, then its font size
-        // (from the length without CR LF pairs) and its digits laid out.
-        QTest::addColumn<QString>("cellText");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("55 keeps the repeat") << u"55"_s << u"22pt 55"_s;
-        QTest::newRow("letter after 123") << u"123x"_s << u"8pt 123\r\n"_s;
-        QTest::newRow("letter between 2 and 3") << u"12x3\r\n45"_s << u"8pt 12\r\n345"_s;
-        QTest::newRow("lone CR and LF kept, then dropped") << u"1\r2\n"_s << u"8pt 12\r\n"_s;
-        QTest::newRow("one pass only") << u"\r\r\n\n"_s << u"22pt "_s;
-        QTest::newRow("other scripts' digits dropped") << u"1\u06622\uFF13"_s << u"8pt 12\r\n"_s;
-        QTest::newRow("emoji is two positions") << u"1\U0001F6002"_s << u"8pt 1\r\n2"_s;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("joined");
+        QTest::newRow("every pair goes") << u"123\r\n456\r\n7"_s << u"1234567"_s;
+        QTest::newRow("a lone CR or LF stays") << u"1\r2\n3"_s << u"1\r2\n3"_s;
+        QTest::newRow("a pair closed up by the removal stays") << u"\r\r\n\n"_s << u"\r\n"_s;
     }
 
-    void rules()
+    void removeLineBreaksDropsEachCrLfPair()
     {
-        QFETCH(QString, cellText);
-        QFETCH(QString, result);
-        const QString joined = cellEntry::RemoveLineBreaks(cellText);
-        QCOMPARE(u"%1pt "_s.arg(cellEntry::FontSizeForLength(joined.size())) + cellEntry::LayOutDigits(joined), result);
+        QFETCH(QString, text);
+        QFETCH(QString, joined);
+        QCOMPARE(cellEntry::RemoveLineBreaks(text), joined);
+    }
+
+    void fontSizeShrinksAsTheTextGrows_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("points");
+        QTest::newRow("an empty cell is set for an entry") << 0 << 28;
+        QTest::newRow("an entry") << 1 << 28;
+        QTest::newRow("two notes") << 2 << 22;
+        QTest::newRow("three notes") << 3 << 10;
+        QTest::newRow("four notes") << 4 << 8;
+    }
+
+    void fontSizeShrinksAsTheTextGrows()
+    {
+        QFETCH(int, length);
+        QFETCH(int, points);
+        QCOMPARE(cellEntry::FontSizeForLength(length), points);
+    }
+
+    // A break goes after the third and the sixth position the player left, whatever stood there.
+    void layOutDigitsKeepsTheDigitsThreeToALine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("laidOut");
+        QTest::newRow("a repeated digit stays") << u"55"_s << u"55"_s;
+        QTest::newRow("three digits need no break") << u"123"_s << u"123"_s;
+        QTest::newRow("seven digits break after three and six") << u"1234567"_s << u"123\r\n456\r\n7"_s;
+        QTest::newRow("a letter after three digits still counts") << u"123x"_s << u"123\r\n"_s;
+        QTest::newRow("a letter among the digits shifts the break") << u"12x345"_s << u"12\r\n345"_s;
+        QTest::newRow("other scripts' digits are dropped") << u"1\u06622\uFF13"_s << u"12\r\n"_s;
+        QTest::newRow("an emoji counts as two positions") << u"1\U0001F6002"_s << u"1\r\n2"_s;
+    }
+
+    void layOutDigitsKeepsTheDigitsThreeToALine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, laidOut);
+        QCOMPARE(cellEntry::LayOutDigits(text), laidOut);
     }
 };
 

@@ -1,8 +1,7 @@
 // Tests of the player's verdicts, the links and quitting, on the real window with real message boxes.
 #include "gameFixture.h"
 #include "msgBoxDriver.h"
-
-#include "dialogs/modDialogs.h"
+#include "productInfo.h"
 
 #include <QDesktopServices>
 
@@ -10,13 +9,26 @@ using namespace gameFixture;
 
 namespace {
 
-const std::string Puzzle = "926" + std::string(78, '0'); // givens 9 2 6 at the top left, every other cell open
+// Givens 9 2 6 at the top left, of the example solution; every other cell open.
+const std::string Puzzle = "926" + std::string(78, '0');
+const QString Solution = QString::fromStdString(ExampleSolution);
+// The example solution with 1 and 3 swapped: it breaks no rule, but it is not the stored solution.
+const QString OtherSolution = "926475813378961254145823967692738541731254698584619372819542736263197485457386129";
 const QString NoErrors = "Great Job!  No errors in your puzzle!";
 const QString ErrorsFound = "Errors were found in your puzzle.  Try again!";
-const QString NotComplete = "Your puzzle is not complete.  Do you want the solution now?";
-const QString CompleteWithErrors =
-    "Your puzzle is complete, but it has errors in it.  Do you want to see the solution?";
-const QString CompletedIn = "Congratulations!  You completed this puzzle in ";
+const QColor Red(255, 0, 0);
+
+using Entries = QMap<int, QString>; // cell index and the text typed into it
+
+QWidget* Find(const frmsudoku& w, const char* name) { return w.findChild<QWidget*>(name); }
+
+// Types board's digit into every open cell, or the text entries holds for it.
+void Fill(frmsudoku& w, const QString& board, const Entries& entries)
+{
+    for (int index = 0; index < 81; ++index)
+        if (!TestAccess::tile(w, index)->locked())
+            QTest::keyClicks(TestAccess::tile(w, index), entries.value(index, board.mid(index, 1)));
+}
 
 } // namespace
 
@@ -29,126 +41,259 @@ public slots:
     void openUrl(const QUrl& url) { opened.append(url); } // the desktop's handler of web addresses: no browser starts
 
 private slots:
-    void init() { w = Started(Puzzle); }
-
-    void verdicts_data()
-    {
-        // Check rows start from the puzzle, Solve rows from a complete board: the stored solution or, with 1 and 3
-        // swapped, another that keeps every rule. Then the entries go in. A 9 in cell 27 repeats the given 9
-        // above it and the entry 9 beside it, in cell 28; cell 40 is 5 in the solution.
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("red");
-        const QString stored = QString::fromStdString(ExampleSolution);
-        QString other = stored;
-        for (QChar& d : other) d = d == u'1' ? u'3' : d == u'3' ? u'1' : d;
-        const auto Ok = QMessageBox::Ok, Yes = QMessageBox::Yes, No = QMessageBox::No;
-        QTest::newRow("check: repeats a given in its row") << ""
-                                                           << "4:9" << Ok << ErrorsFound << "4";
-        QTest::newRow("check: repeats a given in its column") << ""
-                                                              << "36:9" << Ok << ErrorsFound << "36";
-        QTest::newRow("check: two in a box, not a line") << ""
-                                                         << "9:5 19:5" << Ok << ErrorsFound << "9 19";
-        QTest::newRow("check: two in a row") << ""
-                                             << "36:7 44:7" << Ok << ErrorsFound << "36 44";
-        QTest::newRow("check: wrong but repeats nothing") << ""
-                                                          << "40:1" << Ok << NoErrors << "";
-        QTest::newRow("check: notes, never marked nor equal") << ""
-                                                              << "27:1 30:12 32:12 39:21" << Ok << NoErrors << "";
-        QTest::newRow("check: zero is always wrong") << ""
-                                                     << "40:0 36:7 44:7" << Ok << ErrorsFound << "36 40 44";
-        QTest::newRow("check: a mark stays until its text changes") << ""
-                                                                    << "45:8 46:8 ! 46:3" << Ok << NoErrors << "45";
-        QTest::newRow("solve: the stored solution") << stored << "" << Ok << CompletedIn + "00:00 21"
-                                                    << "";
-        QTest::newRow("solve: another rule-abiding board") << other << "" << Ok << CompletedIn + "00:00 21"
-                                                           << "";
-        QTest::newRow("solve: empty cell, No") << stored << "40:" << No << NotComplete << "";
-        QTest::newRow("solve: note cell, Yes") << stored << "40:59" << Yes << NotComplete << "";
-        QTest::newRow("solve: clash, No") << stored << "27:9" << No << CompleteWithErrors << "27 28";
-        QTest::newRow("solve: clash, Yes") << stored << "27:9" << Yes << CompleteWithErrors << "27 28";
-        QTest::newRow("solve: zero, Yes") << stored << "40:0" << Yes << CompleteWithErrors << "40";
-    }
-
-    // Check rows run on a light window background, Solve rows on a dark one: a box shows that colour, with black
-    // text on the light one and the platform's text colour on the dark; its colouring is gone with it.
-    void verdicts()
-    {
-        QFETCH(QString, board);
-        QFETCH(QString, entries);
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QString, message);
-        QFETCH(QString, red);
-        const bool solve = !board.isEmpty(), congratulated = solve && answer == QMessageBox::Ok;
-        const bool shown = answer == QMessageBox::Yes, question = solve && !congratulated;
-        const QColor pale(230, 230, 160), back = solve ? QColor(32, 32, 64) : QColor(255, 255, 224);
-        QApplication::setPalette(
-            QPalette(Qt::black, Qt::gray, Qt::white, Qt::black, Qt::gray, pale, Qt::white, back, back));
-        Module1::TakeWindowBackColor();
-        for (int k = 0; solve && k < 81; ++k) // the entry rules take each as an entry
-            if (!w->tile[k]->locked()) w->tile[k]->setText(board.mid(k, 1));
-        for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) // "index:text", or "!": run the rule check
-            entry == "!" ? void(w->CheckForErrors())
-                         : w->tile[entry.section(':', 0, 0).toInt()]->setText(entry.section(':', 1));
-        const QList<Look> before = Board(*w);
-        QList<Look> expected = before; // with the marks; on Yes with the solution, too
-        for (const QString& k : red.split(' ', Qt::SkipEmptyParts)) expected[k.toInt()].back = QColor(255, 0, 0);
-        w->lblTimer->setText("00:00 21"), w->elapsedSeconds = 30; // what a congratulation quotes is the caption
-
-        MsgBoxDriver driver;
-        QList<Look> openBoard; // the marks are on the board, no penalty is added yet
-        std::pair<int, QColor> open; // and the text colour of the box
-        driver.answer(answer, [&](QMessageBox* box) {
-            const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
-            openBoard = Board(*w), open = {w->elapsedSeconds, label->palette().color(label->foregroundRole())};
-        });
-        QTest::mouseClick(solve ? w->Command4 : w->cmdMathCheck, Qt::LeftButton);
-        QVERIFY2(driver.waitForAll() && driver.ok() && !modDialogs::FilterInstalled()
-                     && modDialogs::State() == modDialogs::DialogState::Idle,
-                 qPrintable(driver.failureText()));
-        QCOMPARE(openBoard, expected);
-        QCOMPARE(open, std::pair(30, solve ? pale : QColor(Qt::black)));
-        const MsgBoxDriver::Box& box = driver.box(0);
-        const QPoint corner(box.image.width() - 3, box.image.height() - 3);
-        QCOMPARE(std::tuple(box.title, box.text, box.icon, box.buttons, box.image.pixelColor(2, 2),
-                            box.image.pixelColor(corner)),
-                 std::tuple(QString(congratulated ? "Congratulations!" : "Pellwick Sudoku"), message,
-                            question ? QMessageBox::Question : QMessageBox::Information,
-                            question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, back, back));
-        for (int k = 0; k < 81 && shown; ++k) // only the cells that differ from the solution change
-            if (const QString digit(QChar::fromLatin1(ExampleSolution[k])); before[k].text != digit)
-                expected[k] = {digit, false, QColor(255, 255, 192), before[k].fore, 28};
-        QCOMPARE(Board(*w), expected);
-        const int penalty = shown || congratulated ? 0 : solve ? 5 : 4; // added once the box has closed
-        QCOMPARE(std::pair(w->elapsedSeconds, w->Timer1->isActive()),
-                 std::pair(30 + penalty, !shown && !congratulated));
-    }
-
-    void
-    links() // each opens its own address, Label8, Label11 and a picture index out of range nothing; the game goes on
+    void initTestCase()
     {
         for (const char* scheme : {"http", "https"}) QDesktopServices::setUrlHandler(scheme, this, "openUrl");
-        MsgBoxDriver driver; // no box may come
-        for (const char* control : {"Label9", "Label8", "Picture3_0", "Label11", "Picture3_1", "Picture3_2"})
-            QTest::mouseClick(w->findChild<QWidget*>(control), Qt::LeftButton);
-        for (int index : {3, -1}) w->Picture3_Click(index);
-        for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(opened,
-                 QList<QUrl>({QUrl(PELLWICK_URL_SITE), QUrl(PELLWICK_URL_FACEBOOK), QUrl(PELLWICK_URL_TWITTER),
-                              QUrl(PELLWICK_URL_LINKEDIN)}));
-        QVERIFY2(driver.ok() && w->Timer1->isActive() && w->isVisible(), qPrintable(driver.failureText()));
     }
 
-    void quit() // "Quit" ends the program's own event loop at once, with no question mid-puzzle
+    void cleanupTestCase()
     {
-        w->tile[40]->setText("5");
+        for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    void init()
+    {
+        w = StartedWith(Puzzle);
+        // The clock runs, but no tick of its own lands while a test reads it.
+        TestAccess::timer(*w)->start(3'600'000);
+        opened.clear();
+    }
+
+    void checkMarksEveryClashingEntryRed_data()
+    {
+        QTest::addColumn<Entries>("entries");
+        QTest::addColumn<QList<int>>("red");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("an entry equal to a given in its row turns red, the given does not")
+            << Entries{{4, "9"}} << QList{4} << ErrorsFound;
+        QTest::newRow("equal entries in a column both turn red")
+            << Entries{{36, "7"}, {72, "7"}} << QList{36, 72} << ErrorsFound;
+        QTest::newRow("a wrong entry that repeats nothing passes") << Entries{{40, "1"}} << QList<int>{} << NoErrors;
+        QTest::newRow("notes are never marked") << Entries{{30, "12"}, {32, "12"}} << QList<int>{} << NoErrors;
+    }
+
+    void checkMarksEveryClashingEntryRed()
+    {
+        QFETCH(Entries, entries);
+        QFETCH(QList<int>, red);
+        QFETCH(QString, message);
+        Fill(*w, {}, entries);
+        QList<Look> expected = Board(*w);
+        for (int index : red) expected[index].back = Red;
+        TestAccess::setElapsedSeconds(*w, 30);
+        QList<Look> boardWhileOpen;
+        int secondsWhileOpen = 0;
         MsgBoxDriver driver;
-        QTimer::singleShot(0, w->cmdQuit, [this] { QTest::mouseClick(w->cmdQuit, Qt::LeftButton); });
-        QTimer::singleShot(3000, &driver, [] { QCoreApplication::exit(1); }); // if the program would not end
+        driver.answer(QMessageBox::Ok, [&](QMessageBox*) {
+            boardWhileOpen = Board(*w);
+            secondsWhileOpen = TestAccess::elapsedSeconds(*w);
+        });
+        QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
+        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(boardWhileOpen, expected); // marked before the box shows
+        QCOMPARE(driver.box(0).title, "Pellwick Sudoku");
+        QCOMPARE(driver.box(0).text, message);
+        QCOMPARE(driver.box(0).icon, QMessageBox::Information);
+        QCOMPARE(driver.box(0).buttons, QMessageBox::Ok);
+        QCOMPARE(secondsWhileOpen, 30);
+        QCOMPARE(TestAccess::elapsedSeconds(*w), 34); // four seconds once the box has closed
+        QCOMPARE(Board(*w), expected);
+    }
+
+    void markStaysUntilItsOwnCellChanges()
+    {
+        Fill(*w, {}, {{45, "8"}, {46, "8"}});
+        MsgBoxDriver driver;
+        driver.answer(QMessageBox::Ok).answer(QMessageBox::Ok);
+        QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
+        QTest::keyClick(TestAccess::tile(*w, 46), Qt::Key_Backspace);
+        QTest::keyClicks(TestAccess::tile(*w, 46), "3");
+        QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
+        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(driver.box(1).text, NoErrors);
+        QCOMPARE(TestAccess::tile(*w, 45)->backColor(), Red);
+        QCOMPARE(TestAccess::tile(*w, 46)->backColor(), QColor(102, 102, 102)); // an entry's grey
+    }
+
+    void solveOffersTheSolution_data()
+    {
+        QTest::addColumn<Entries>("entries"); // typed instead of the solution's digit
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QList<int>>("red");
+        QTest::addColumn<QList<int>>("revealed");
+        const QString notComplete = "Your puzzle is not complete.  Do you want the solution now?";
+        const QString withErrors =
+            "Your puzzle is complete, but it has errors in it.  Do you want to see the solution?";
+        // A 9 in cell 27 repeats the given 9 above it and the correct 9 beside it.
+        QTest::newRow("an empty cell: No adds five seconds and keeps the board")
+            << Entries{{40, ""}} << QMessageBox::No << notComplete << QList<int>{} << QList<int>{};
+        QTest::newRow("a note cell: Yes stops the clock and fills in the solution there")
+            << Entries{{40, "59"}} << QMessageBox::Yes << notComplete << QList<int>{} << QList{40};
+        QTest::newRow("a clash turns red before the question; No adds five seconds")
+            << Entries{{27, "9"}} << QMessageBox::No << withErrors << QList{27, 28} << QList<int>{};
+        QTest::newRow("a clash; Escape answers No")
+            << Entries{{27, "9"}} << QMessageBox::Escape << withErrors << QList{27, 28} << QList<int>{};
+        QTest::newRow("a clash; Yes fills in only the wrong cell, the correct one stays red")
+            << Entries{{27, "9"}} << QMessageBox::Yes << withErrors << QList{27, 28} << QList{27};
+    }
+
+    void solveOffersTheSolution()
+    {
+        QFETCH(Entries, entries);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, question);
+        QFETCH(QList<int>, red);
+        QFETCH(QList<int>, revealed);
+        Fill(*w, Solution, entries);
+        TestAccess::setElapsedSeconds(*w, 30);
+        QList<Look> expected = Board(*w);
+        for (int index : red) expected[index].back = Red;
+        QList<Look> boardWhileOpen;
+        MsgBoxDriver driver;
+        driver.answer(answer, [&](QMessageBox*) { boardWhileOpen = Board(*w); });
+        QTest::mouseClick(Find(*w, "Command4"), Qt::LeftButton);
+        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(boardWhileOpen, expected);
+        QCOMPARE(driver.box(0).title, "Pellwick Sudoku");
+        QCOMPARE(driver.box(0).text, question);
+        QCOMPARE(driver.box(0).icon, QMessageBox::Question);
+        QCOMPARE(driver.box(0).buttons, QMessageBox::Yes | QMessageBox::No);
+        for (int index : revealed)
+            expected[index] = {Solution.mid(index, 1), false, {255, 255, 192}, expected[index].fore, 28};
+        QCOMPARE(Board(*w), expected);
+        const bool shown = answer == QMessageBox::Yes; // the solution stops the clock; No costs five seconds
+        QCOMPARE(TestAccess::elapsedSeconds(*w), shown ? 30 : 35);
+        QCOMPARE(TestAccess::timer(*w)->isActive(), !shown);
+    }
+
+    void finishedPuzzleIsCongratulated_data()
+    {
+        QTest::addColumn<QString>("board");
+        QTest::newRow("the stored solution") << Solution;
+        QTest::newRow("another board that breaks no rule") << OtherSolution;
+    }
+
+    // The clock stops before the box shows, so no tick lands while it is open and Solve again quotes the same time.
+    void finishedPuzzleIsCongratulated()
+    {
+        QFETCH(QString, board);
+        Fill(*w, board, {});
+        TestAccess::setElapsedSeconds(*w, 20);
+        TestAccess::tick(*w);
+        const QList<Look> finished = Board(*w);
+        bool runningWhileOpen = true;
+        MsgBoxDriver driver;
+        driver.answer(QMessageBox::Ok, [&](QMessageBox*) { runningWhileOpen = TestAccess::timer(*w)->isActive(); });
+        driver.answer(QMessageBox::Ok);
+        QTest::mouseClick(Find(*w, "Command4"), Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command4"), Qt::LeftButton);
+        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(driver.box(0).title, "Congratulations!");
+        QCOMPARE(driver.box(0).text, "Congratulations!  You completed this puzzle in 00:00 21");
+        QCOMPARE(driver.box(0).icon, QMessageBox::Information);
+        QCOMPARE(driver.box(0).buttons, QMessageBox::Ok);
+        QCOMPARE(runningWhileOpen, false);
+        QCOMPARE(driver.box(1).text, driver.box(0).text);
+        QCOMPARE(Find(*w, "lblTimer")->property("text").toString(), "00:00 21");
+        QCOMPARE(TestAccess::elapsedSeconds(*w), 21);
+        QCOMPARE(Board(*w), finished);
+    }
+
+    void boxesTakeTheDesktopWindowColour_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light desktop: black text") << QColor(255, 255, 224) << QColor(Qt::black);
+        QTest::newRow("dark desktop: the desktop's light text") << QColor(16, 16, 48) << QColor(240, 240, 240);
+    }
+
+    void boxesTakeTheDesktopWindowColour()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+        QPalette colours = desktop;
+        colours.setColor(QPalette::Base, base);
+        colours.setColor(QPalette::Text, QColor(240, 240, 240));
+        QApplication::setPalette(colours);
+        w = StartedWith(Puzzle);
+        QColor textWhileOpen;
+        MsgBoxDriver driver;
+        driver.answer(QMessageBox::Ok, [&](QMessageBox* box) {
+            const QLabel* label = box->findChild<QLabel*>("qt_msgbox_label");
+            textWhileOpen = label->palette().color(label->foregroundRole());
+        });
+        QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
+        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(driver.box(0).image.pixelColor(2, 2), base);
+        QCOMPARE(textWhileOpen, text);
+    }
+
+    void linksOpenTheirPageOnce_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("twice"); // a double-click
+        QTest::addColumn<QList<QUrl>>("pages");
+        const QUrl site(productInfo::SiteUrl);
+        const QUrl facebook(productInfo::FacebookUrl);
+        const QUrl twitter(productInfo::TwitterUrl);
+        const QUrl linkedIn(productInfo::LinkedInUrl);
+        QTest::newRow("a click on the maker's name opens the site") << "Label9" << false << QList{site};
+        QTest::newRow("a double-click on the maker's name opens it once") << "Label9" << true << QList{site};
+        QTest::newRow("a click on the Facebook picture opens Facebook") << "Picture3_0" << false << QList{facebook};
+        QTest::newRow("a double-click on the Facebook picture opens it once")
+            << "Picture3_0" << true << QList{facebook};
+        QTest::newRow("a click on the Twitter picture opens Twitter") << "Picture3_1" << false << QList{twitter};
+        QTest::newRow("a click on the LinkedIn picture opens LinkedIn") << "Picture3_2" << false << QList{linkedIn};
+        QTest::newRow("a click on \"Visit Our Site:\" opens nothing") << "Label8" << false << QList<QUrl>{};
+        QTest::newRow("a click on the copyright notice opens nothing") << "Label11" << false << QList<QUrl>{};
+    }
+
+    // Through the window system, which makes the second press of a double-click the double-click.
+    void linksOpenTheirPageOnce()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, twice);
+        QFETCH(QList<QUrl>, pages);
+        const QWidget* link = Find(*w, qPrintable(control));
+        const QPoint centre = link->mapTo(w.get(), link->rect().center());
+        MsgBoxDriver noBox;
+        if (twice) QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, centre);
+        else QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(opened, pages);
+        QVERIFY2(noBox.ok(), qPrintable(noBox.failureText()));
+        QVERIFY(TestAccess::timer(*w)->isActive());
+    }
+
+    void pictureIndexOutsideTheRowOpensNothing()
+    {
+        TestAccess::clickPicture(*w, -1);
+        TestAccess::clickPicture(*w, 3);
+        QCOMPARE(opened, QList<QUrl>{});
+    }
+
+    void quitEndsTheGameAtOnce_data()
+    {
+        QTest::addColumn<bool>("quitButton");
+        QTest::newRow("a click on Quit mid-puzzle") << true;
+        QTest::newRow("the title bar's close button mid-puzzle") << false;
+    }
+
+    void quitEndsTheGameAtOnce()
+    {
+        QFETCH(bool, quitButton);
+        QTest::keyClicks(TestAccess::tile(*w, 40), "5");
+        MsgBoxDriver noQuestion;
+        QTimer::singleShot(0, w.get(), [this, quitButton] {
+            if (quitButton) QTest::mouseClick(Find(*w, "cmdQuit"), Qt::LeftButton);
+            else w->close();
+        });
+        QTimer::singleShot(5000, &noQuestion, [] { QCoreApplication::exit(1); }); // if the game would not end
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY2(driver.ok() && !w->isVisible(), qPrintable(driver.failureText()));
+        QVERIFY2(noQuestion.ok(), qPrintable(noQuestion.failureText()));
+        QVERIFY(!w->isVisible());
     }
 };
 

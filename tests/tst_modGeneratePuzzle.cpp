@@ -1,33 +1,52 @@
-// Tests of the solution grid generator: the transformation key, its draws and its steps.
-#include "engine/modGeneratePuzzle.h"
-#include "engine/runTimeRandom.h"
+// Tests of the solution grid generator: what each field of a key does, and how a key is drawn.
+#include "gridText.h"
+#include "modGeneratePuzzle.h"
+#include "runTimeRandom.h"
+#include "scriptedDraws.h"
 
 #include <QtTest>
 
-#include <set>
+#include <algorithm>
+#include <limits>
 
 using namespace modGeneratePuzzle;
-using Script = QMap<int, float>; // draw number (from 1) to its value; 0 to the value of every other draw
 
 namespace {
 
-const std::string Seed = "157824369348695271926713845632459718471386592589271436214567983893142657765938124";
-const QString IdentityKey = "|123456789|123|123|123123123|123123123|10|";
+const QString IdentityKey = QStringLiteral("|123456789|123|123|123123123|123123123|10|");
+const QString ExampleKey = QStringLiteral("|538172694|231|312|132213321|321123231|42|");
+const QString SeedGrid = QString::fromLatin1(gridText::SeedGrid.data(), gridText::GridLength);
 
-// The identity key with the characters from `at` on replaced by digits.
-QString Key(int at, const char* digits) { return QString(IdentityKey).replace(at, qstrlen(digits), digits); }
-
-// Whether every row, column and box holds the digits 1..9 once: 27 units of nine distinct digits.
-bool IsValidSolution(const std::string& g)
+// The identity key with one field (1..6, as the key splits at "|") replaced.
+QString KeyWith(int field, const QString& value)
 {
-    std::set<std::pair<int, char>> seen; // units 0..8 are rows, 9..17 columns, 18..26 boxes
-    for (int p = 0; p < 81 && g.size() == 81; ++p)
-        for (int unit : {p / 9, 9 + p % 9, 18 + p / 27 * 3 + p % 9 / 3}) seen.emplace(unit, g[p]);
-    return seen.size() == 243 && g.find_first_not_of("123456789") == std::string::npos;
+    QStringList fields = IdentityKey.split(u'|');
+    fields[field] = value;
+    return fields.join(u'|');
 }
 
-// The solution a key builds, as the table holds it.
 QString Built(const QString& key) { return QString::fromStdString(BuildSolution(key.toStdString())); }
+
+// Whether every row, column and 3 x 3 box of grid holds the digits 1..9 once each.
+bool IsValidSolution(const QString& grid)
+{
+    if (grid.size() != 81) return false;
+    for (int unit = 0; unit < 9; ++unit) {
+        QString row;
+        QString column;
+        QString box;
+        for (int k = 0; k < 9; ++k) {
+            row += grid[unit * 9 + k];
+            column += grid[k * 9 + unit];
+            box += grid[(unit / 3 * 3 + k / 3) * 9 + unit % 3 * 3 + k % 3];
+        }
+        for (QString* digits : {&row, &column, &box}) {
+            std::sort(digits->begin(), digits->end());
+            if (*digits != u"123456789") return false;
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -35,81 +54,110 @@ class TestModGeneratePuzzle : public QObject {
     Q_OBJECT
 
 private slots:
-    // Valid solutions and their first rows: the identity key, then each field
-    // alone (turn 2 and 3, mirror 1 and 2, digit map, band, stack, row and
-    // column orders). Fields a step cannot use leave the grid as that step found
-    // it. Relabelling drops CR LF pairs between the digits.
-    void solutions_data()
+    // Each field alone, from the seed grid: a field's step shows in the first row (or two).
+    void buildSolutionAppliesEachField_data()
     {
-        QTest::addColumn<QString>("solution");
-        QTest::addColumn<QString>("rows");
-        const struct {
-            int at;
-            const char *digits, *rows;
-        } fields[] = {{39, "2", "915826374"},        {39, "3", "421839567"},
-                      {40, "1", "963428751"},        {40, "2", "765938124"},
-                      {1, "987654321", "953286741"}, {11, "312", "214567983"},
-                      {15, "312", "369157824"},      {19, "213", "348695271157824369"},
-                      {29, "213", "517824369"},      {0, "", Seed.c_str()}};
-        for (const auto& f : fields)
-            QTest::addRow("%s", qPrintable(Key(f.at, f.digits))) << Built(Key(f.at, f.digits)) << f.rows;
-        QTest::newRow("example key")
-            << Built("|538172694|231|312|132213321|321123231|42|")
-            << "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
-        QTest::newRow("orders not permutations") << Built("|112345678|113|124|112123123|2131231230|57|") << "157824369";
-        QTest::newRow("relabel, CR LF") << QString::fromStdString(
-            RelabelDigits("\r\n" + Seed.substr(0, 9) + "\r\n" + Seed.substr(9) + "\r\n", "987654321"))
-                                        << "953286741";
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("firstRows");
+        QTest::newRow("the identity key leaves the seed grid unchanged") << IdentityKey << SeedGrid;
+        QTest::newRow("turn 2 turns a quarter counter-clockwise") << KeyWith(6, "20") << "915826374";
+        QTest::newRow("turn 3 turns half way round") << KeyWith(6, "30") << "421839567";
+        QTest::newRow("mirror 1 mirrors left to right") << KeyWith(6, "11") << "963428751";
+        QTest::newRow("mirror 2 mirrors top to bottom") << KeyWith(6, "12") << "765938124";
+        QTest::newRow("the digit map relabels every digit") << KeyWith(1, "987654321") << "953286741";
+        QTest::newRow("band order 312 brings band 3 to the top") << KeyWith(2, "312") << "214567983";
+        QTest::newRow("stack order 312 brings stack 3 to the left") << KeyWith(3, "312") << "369157824";
+        QTest::newRow("row order 213 swaps the first two rows") << KeyWith(4, "213123123") << "348695271157824369";
+        QTest::newRow("column order 213 swaps the first two columns") << KeyWith(5, "213123123") << "517824369";
+        QTest::newRow("the example key builds the example solution")
+            << ExampleKey << "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
+        // Only the digit map is whole: its step's work stays, every later step keeps the grid as it was.
+        QTest::newRow("fields that are not permutations leave the grid as their step found it")
+            << "|987654321|113|124|123123113|2131231230|57|"
+            << "953286741762415839184397265478651392639724518521839674896543127217968453345172986";
     }
 
-    void solutions()
+    void buildSolutionAppliesEachField()
     {
-        QFETCH(QString, solution);
-        QFETCH(QString, rows);
-        QVERIFY2(solution.startsWith(rows) && IsValidSolution(solution.toStdString()), qPrintable(solution));
+        QFETCH(QString, key);
+        QFETCH(QString, firstRows);
+        const QString solution = Built(key);
+        QCOMPARE(solution.left(firstRows.size()), firstRows);
+        QVERIFY2(IsValidSolution(solution), qPrintable(solution));
     }
 
-    // 0 draws r = 1, which exchanges the first entry with itself, so one draw
-    // of 0.5 (r = 5 of 9, r = 2 of 3) shows which field it decides. Draw order:
-    // 50 digit map, 20 band, 20 stack, 3 x 20 rows, 3 x 20 columns, turn, mirror.
-    void makeTransformKey_data()
+    void relabellingDropsLineBreaksBetweenTheDigits()
     {
-        QTest::addColumn<Script>("script");
+        const std::string seed(gridText::SeedGrid);
+        const std::string broken = "\r\n" + seed.substr(0, 9) + "\r\n" + seed.substr(9, 40) + "\r\n" + seed.substr(49);
+        QCOMPARE(QString::fromStdString(RelabelDigits(broken, "987654321")),
+                 QString::fromStdString(RelabelDigits(seed, "987654321")));
+    }
+
+    // A draw of 0.5 picks entry 5 of nine or 2 of three, and exchanges it with entry 1; every other draw is 0,
+    // which picks entry 1 and changes nothing. So each draw shows which field it belongs to.
+    void makeTransformKeyDrawsTheFieldsInOrder_data()
+    {
+        QTest::addColumn<std::vector<float>>("draws");
+        QTest::addColumn<float>("after");
         QTest::addColumn<QString>("key");
         const struct {
-            int first, last, at;
-            const char* digits;
-        } blocks[] = {{1, 50, 1, "523416789"}, {51, 70, 11, "213"},   {71, 90, 15, "213"},   {91, 110, 19, "213"},
-                      {111, 130, 22, "213"},   {131, 150, 25, "213"}, {151, 170, 29, "213"}, {171, 190, 32, "213"},
-                      {191, 210, 35, "213"},   {211, 211, 39, "3"},   {212, 212, 40, "1"}};
-        for (const auto& b : blocks)
-            for (int draw : {b.first, b.last})
-                QTest::addRow("draw %d", draw) << Script{{draw, 0.5f}} << Key(b.at, b.digits);
-        // Draws outside [0, 1) are held to the range: 1 draws n, NaN draws 1. 50
-        // and 20 exchanges of the same pair undo each other; one more or fewer would show.
-        QTest::newRow("draws 1, then NaN") << Script{{0, 1.0f}, {212, static_cast<float>(qQNaN())}} << Key(39, "40");
-        // r = 2, 3, 4 each exchanged with entry 1 give 412356789; Fisher-Yates would not.
-        QTest::newRow("exchange with first") << Script{{1, 0.15f}, {2, 0.25f}, {3, 0.35f}} << Key(1, "412356789");
+            int first, last, field;
+            const char *value, *name;
+        } fields[] = {{1, 50, 1, "523416789", "digit map"},
+                      {51, 70, 2, "213", "band order"},
+                      {71, 90, 3, "213", "stack order"},
+                      {91, 110, 4, "213123123", "row order of band 1"},
+                      {111, 130, 4, "123213123", "row order of band 2"},
+                      {131, 150, 4, "123123213", "row order of band 3"},
+                      {151, 170, 5, "213123123", "column order of stack 1"},
+                      {171, 190, 5, "123213123", "column order of stack 2"},
+                      {191, 210, 5, "123123213", "column order of stack 3"},
+                      {211, 211, 6, "30", "turn digit"},
+                      {212, 212, 6, "11", "mirror digit"}};
+        for (const auto& f : fields) {
+            for (const int draw : {f.first, f.last}) {
+                std::vector<float> draws(static_cast<std::size_t>(draw), 0.0f);
+                draws.back() = 0.5f;
+                QTest::addRow("draw %d goes to the %s", draw, f.name) << draws << 0.0f << KeyWith(f.field, f.value);
+            }
+        }
+        // Entry 9 (or 3) exchanged with entry 1 an even number of times is back where it was.
+        QTest::newRow("draws of 1.0 pick the last entry") << std::vector<float>{} << 1.0f << KeyWith(6, "42");
+        QTest::newRow("NaN draws pick the first entry")
+            << std::vector<float>{} << std::numeric_limits<float>::quiet_NaN() << IdentityKey;
+        // Exchanging with a moving place, as Fisher-Yates does, would give 234156789.
+        QTest::newRow("each draw exchanges its entry with entry 1")
+            << std::vector<float>{scriptedDraws::DrawFor(2, 9), scriptedDraws::DrawFor(3, 9),
+                                  scriptedDraws::DrawFor(4, 9)}
+            << 0.0f << KeyWith(1, "412356789");
+        // The window tests deal chosen puzzles through these draws.
+        for (const QString& key : {ExampleKey, QStringLiteral("|912345678|132|213|321132213|231312123|21|")})
+            QTest::addRow("the scripted draws of %s make that key", qPrintable(key))
+                << scriptedDraws::KeyDraws(key) << 0.0f << key;
     }
 
-    void makeTransformKey()
+    void makeTransformKeyDrawsTheFieldsInOrder()
     {
-        QFETCH(Script, script);
+        QFETCH(std::vector<float>, draws);
+        QFETCH(float, after);
         QFETCH(QString, key);
-        int draws = 0;
-        QCOMPARE(QString::fromStdString(MakeTransformKey([&] { return script.value(++draws, script.value(0)); })), key);
-        QCOMPARE(draws, 212);
+        const auto taken = std::make_shared<int>(0);
+        QCOMPARE(QString::fromStdString(MakeTransformKey(scriptedDraws::Source(draws, after, taken))), key);
+        QCOMPARE(*taken, 212);
     }
 
-    // Keys from the game's own source give valid, varied solutions; the checker
-    // rejects a grid whose rows and columns are right but boxes are not.
-    void randomKeys()
+    void keysFromTheRunTimeSourceBuildValidSolutions()
     {
         RunTimeRandom rnd;
-        std::set<std::string> solutions;
-        for (int n = 0; n < 10000; ++n)
-            QVERIFY(IsValidSolution(*solutions.insert(BuildSolution(MakeTransformKey(rnd))).first));
-        QVERIFY(solutions.size() > 9950 && !IsValidSolution(Seed.substr(9) + Seed.substr(0, 9)));
+        for (int n = 0; n < 2000; ++n) {
+            const QString key = QString::fromStdString(MakeTransformKey(rnd));
+            QCOMPARE(key.size(), 42);
+            const QString turnAndMirror = key.split(u'|').value(6);
+            QVERIFY2(turnAndMirror[0] >= u'1' && turnAndMirror[0] <= u'4', qPrintable(key));
+            QVERIFY2(turnAndMirror[1] >= u'0' && turnAndMirror[1] <= u'2', qPrintable(key));
+            QVERIFY2(IsValidSolution(Built(key)), qPrintable(key));
+        }
     }
 };
 

@@ -1,111 +1,183 @@
-// Tests of puzzle carving and its generator: golden draws, blank orders, failing seeds, the miss limit and rounding.
-#include "engine/modGlobal.h"
+// Tests of puzzle carving and its generator.
+#include "gridText.h"
+#include "modGlobal.h"
+#include "scriptedDraws.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace modGlobal;
 
 namespace {
 
-// The solution of the key |538172694|231|312|132213321|321123231|42|.
-const std::string Example = "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
-// What seed 101 makes of it at level 1.
-const std::string ExamplePuzzle = "906400801178003050345021007602718043000250600580600172839500000261397005407086329";
+// The solution of the key |538172694|231|312|132213321|321123231|42|, and what seed 101 carves of it at level 1.
+const QByteArray Solution = "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
+const QByteArray Level1Puzzle = "906400801178003050345021007602718043000250600580600172839500000261397005407086329";
 
-// The positions the first `draws` draws from seed reach, in order of first arrival, and the state they leave.
-std::pair<QList<int>, std::int32_t> Replay(std::int32_t seed, int draws)
+// grid with the cells at these positions (1..81) blank.
+QByteArray Blanked(QByteArray grid, const QList<int>& positions)
 {
-    QList<int> reached;
-    for (carveState = seed; draws > 0; --draws)
-        if (const int p = static_cast<int>(std::floor(81 * NextCarveRandom())) + 1; !reached.contains(p)) reached << p;
-    return {reached, carveState};
+    for (const int position : positions) grid[position - 1] = gridText::BlankCell;
+    return grid;
 }
 
-struct Carving {
-    std::string grid;
-    int seed, level, draws;
-    QList<int> firstReached;
-    bool carved;
-};
+// The carving generator's state after this many draws from seed.
+std::int32_t StateAfter(std::int32_t seed, int draws)
+{
+    carveState = seed;
+    for (int n = 0; n < draws; ++n) NextCarveRandom();
+    return carveState;
+}
 
 } // namespace
-
-Q_DECLARE_METATYPE(Carving)
 
 class TestModGlobal : public QObject {
     Q_OBJECT
 
 private slots:
-    // A carving's end state tells how many draws it made; it must blank exactly
-    // the cells those draws reach. It gives up on the 2001st miss in a row, and
-    // misses before a blank do not count: with only position 34 left, first
-    // drawn by draw 38, it fails 2001 draws later. Seed 813 blanks six cells,
-    // then draws only those again. Arguments it cannot use leave the grid alone.
-    void carve_data()
-    {
-        QTest::addColumn<Carving>("c");
-        const QList<int> level1 = {71, 74, 22, 8,  51, 14, 76, 5,  44, 48, 6,  63, 62, 29, 37, 70,
-                                   45, 13, 60, 39, 61, 16, 59, 25, 38, 26, 42, 18, 50, 2,  34};
-        QTest::newRow("101, level 1") << Carving{Example, 101, 1, 38, level1, true};
-        QTest::newRow("101, level 3") << Carving{Example, 101, 3, 108, level1, true};
-        QTest::newRow("all blank but 34")
-            << Carving{std::string(81, '0').replace(33, 1, "5"), 101, 1, 38 + 2001, {}, false};
-        QTest::newRow("813") << Carving{Example, 813, 1, 2007, {50, 64, 7, 33, 19, 78}, false};
-        for (const auto& [grid, level] :
-             {std::pair{Example.substr(1), 1}, {Example + '1', 3}, {"", 2}, {Example, 0}, {Example, 4}})
-            QTest::addRow("%d cells, level %d", int(grid.size()), level) << Carving{grid, 101, level, 0, {}, false};
-    }
-
-    void carve()
-    {
-        QFETCH(Carving, c);
-        const auto [reached, state] = Replay(c.seed, c.draws);
-        std::string text = c.grid, expected = c.grid;
-        for (int p : reached) expected[p - 1] = '0';
-        QCOMPARE(CarvePuzzle(text, c.seed, c.level).has_value(), c.carved);
-        QVERIFY(carveState == state && text == expected && reached.mid(0, c.firstReached.size()) == c.firstReached);
-    }
-
-    // Exactly these seeds of 101..999 fail; every other puzzle is the text left
-    // in the grid, with the level's blanks and the solution's givens. Seed 101
-    // gives the example puzzle.
-    void failingSeeds()
-    {
-        const QList<int> failing[] = {
-            {813}, {545, 555, 594, 813}, {125, 201, 317, 391, 473, 545, 555, 594, 631, 727, 813}};
-        for (int level = 1; level <= 3; ++level) {
-            QList<int> seeds;
-            for (int seed = 101; seed <= 999; ++seed)
-                if (std::string grid = Example; CarvePuzzle(grid, seed, level) != grid) seeds << seed;
-                else
-                    QVERIFY(std::ranges::count(grid, '0') == (std::array{31, 51, 61}[level - 1])
-                            && std::ranges::equal(grid, Example,
-                                                  [](char cell, char given) { return cell == '0' || cell == given; })
-                            && (seed != 101 || level != 1 || grid == ExamplePuzzle));
-            QCOMPARE(seeds, failing[level - 1]);
-        }
-    }
-
-    // From state 101 the first draw gives position 71 and state 26169. Every
-    // x = (state * 17405 + 12820163) mod 2^24, one per state 0..2^24 - 1, gives
-    // r = x / 2^24 and the next state r * 30000 + 101 rounded to nearest, the
-    // 16 ties to the even neighbour. Odd states are tried 2^31 lower, which
-    // leaves x alone: a state below zero must not give a negative remainder.
-    void draws()
+    void seed101DrawsTheKnownPositions()
     {
         carveState = 101;
-        QVERIFY(NextCarveRandom() == 14578068.0 / (1 << 24) && carveState == 26169);
+        const double r = NextCarveRandom();
+        QCOMPARE(r, 14578068.0 / (1 << 24));
+        QCOMPARE(carveState, 26169);
+        QList<int> positions{static_cast<int>(std::floor(81 * r)) + 1};
+        for (int n = 0; n < 4; ++n) positions << static_cast<int>(std::floor(81 * NextCarveRandom())) + 1;
+        QCOMPARE(positions, (QList<int>{71, 74, 22, 8, 51}));
+    }
+
+    // r * 30000 + 101 is exact in a double, so each next state can be judged against it: the nearest whole
+    // number, and on a tie the even one. One state per x = 0 .. 2^24 - 1 meets every value r can take.
+    void nextStateRoundsToNearestWithTiesToEven()
+    {
+        QList<std::int32_t> notNearest;
+        QList<std::int32_t> tiesRoundedOdd;
         int ties = 0;
-        for (std::int64_t state = 0; state < 1 << 24; ++state) {
-            const double r = static_cast<double>((state * 17405 + 12820163) % (1 << 24)) / (1 << 24),
-                         next = r * 30000 + 101;
-            carveState = static_cast<std::int32_t>(state % 2 ? state - (1LL << 31) : state);
-            QVERIFY(NextCarveRandom() == r && carveState == std::nearbyint(next)); // ties to even
-            ties += next - std::floor(next) == 0.5;
+        for (std::int32_t state = 0; state < (1 << 24); ++state) {
+            carveState = state;
+            const double exact = NextCarveRandom() * 30000 + 101;
+            const double distance = std::abs(carveState - exact);
+            if (distance > 0.5 && notNearest.size() < 5) notNearest << state;
+            if (distance == 0.5) {
+                ++ties;
+                if (carveState % 2 != 0 && tiesRoundedOdd.size() < 5) tiesRoundedOdd << state;
+            }
         }
+        QCOMPARE(notNearest, QList<std::int32_t>{});
+        QCOMPARE(tiesRoundedOdd, QList<std::int32_t>{});
         QCOMPARE(ties, 16);
+    }
+
+    // The state a carving leaves tells how many draws it made.
+    void carvePuzzleBlanksTheCellsItsSeedDrawsOrRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("grid");
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("carved");
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<int>("draws");
+        QTest::newRow("seed 101 at level 1 blanks 31 cells in 38 draws")
+            << Solution << 101 << 1 << true << Level1Puzzle << 38;
+        const QList<int> thirtyMore{68, 11, 81, 52, 12, 24, 69, 35, 36, 54, 80, 79, 20, 43, 28,
+                                    75, 53, 19, 57, 7,  31, 78, 41, 15, 67, 27, 30, 47, 17, 23};
+        QTest::newRow("seed 101 at level 3 blanks the same 31 and 30 more, in 108 draws")
+            << Solution << 101 << 3 << true << Blanked(Level1Puzzle, thirtyMore) << 108;
+        QTest::newRow("seed 813 blanks six cells, then draws only those and fails on its 2007th draw")
+            << Solution << 813 << 1 << false << Blanked(Solution, {50, 64, 7, 33, 19, 78}) << 2007;
+        // Position 34 is first drawn by draw 38, after 37 misses; the count starts again after it.
+        QTest::newRow("it gives up on the 2001st miss in a row, not the 2001st in all")
+            << QByteArray(33, '0') + '5' + QByteArray(47, '0') << 101 << 1 << false << QByteArray(81, '0') << 38 + 2001;
+        QTest::newRow("a grid one cell short is left untouched")
+            << Solution.left(80) << 101 << 1 << false << Solution.left(80) << 0;
+        QTest::newRow("a grid one cell long is left untouched")
+            << Solution + '1' << 101 << 3 << false << Solution + '1' << 0;
+        QTest::newRow("level 0 leaves the grid untouched") << Solution << 101 << 0 << false << Solution << 0;
+        QTest::newRow("level 4 leaves the grid untouched") << Solution << 101 << 4 << false << Solution << 0;
+    }
+
+    void carvePuzzleBlanksTheCellsItsSeedDrawsOrRefuses()
+    {
+        QFETCH(QByteArray, grid);
+        QFETCH(int, seed);
+        QFETCH(int, level);
+        QFETCH(bool, carved);
+        QFETCH(QByteArray, result);
+        QFETCH(int, draws);
+        std::string text = grid.toStdString();
+        constexpr std::int32_t Untouched = -1; // a state no draw leaves
+        carveState = Untouched;
+        const std::optional<std::string> puzzle = CarvePuzzle(text, seed, level);
+        const std::int32_t stateAfterCarving = carveState;
+        QCOMPARE(puzzle.has_value(), carved);
+        QCOMPARE(QByteArray::fromStdString(text), result);
+        if (puzzle) QCOMPARE(QByteArray::fromStdString(*puzzle), result);
+        QCOMPARE(stateAfterCarving, draws == 0 ? Untouched : StateAfter(seed, draws));
+    }
+
+    void exactlyTheKnownSeedsFail_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("blanks");
+        QTest::addColumn<QList<int>>("failing");
+        QTest::newRow("level 1 makes 31 blanks; only 813 fails") << 1 << 31 << QList<int>{813};
+        QTest::newRow("level 2 makes 51 blanks; four seeds fail") << 2 << 51 << QList<int>{545, 555, 594, 813};
+        QTest::newRow("level 3 makes 61 blanks; eleven seeds fail")
+            << 3 << 61 << QList<int>{125, 201, 317, 391, 473, 545, 555, 594, 631, 727, 813};
+    }
+
+    // Every other seed gives a puzzle of the level's blanks whose givens are the solution's digits.
+    void exactlyTheKnownSeedsFail()
+    {
+        QFETCH(int, level);
+        QFETCH(int, blanks);
+        QFETCH(QList<int>, failing);
+        QList<int> failed;
+        for (int seed = 101; seed <= 999; ++seed) {
+            std::string text = Solution.toStdString();
+            const std::optional<std::string> puzzle = CarvePuzzle(text, seed, level);
+            if (!puzzle) {
+                failed << seed;
+                continue;
+            }
+            const auto blanksMade = std::ranges::count(*puzzle, gridText::BlankCell);
+            QVERIFY2(blanksMade == blanks, qPrintable(QStringLiteral("seed %1: %2 blanks").arg(seed).arg(blanksMade)));
+            for (int k = 0; k < gridText::GridLength; ++k)
+                if ((*puzzle)[k] != gridText::BlankCell) QCOMPARE((*puzzle)[k], Solution[k]);
+        }
+        QCOMPARE(failed, failing);
+    }
+
+    void carveFreshPuzzleTakesTheFirstSeedThatCarves_data()
+    {
+        QTest::addColumn<std::vector<float>>("draws");
+        QTest::addColumn<float>("after");
+        QTest::addColumn<QByteArray>("puzzle"); // empty: no puzzle
+        QTest::addColumn<int>("drawsTaken");
+        QTest::newRow("a draw of 0 carves with seed 101") << std::vector<float>{0.0f} << 0.0f << Level1Puzzle << 1;
+        QTest::newRow("the highest draw carves with seed 999")
+            << std::vector<float>{std::nextafter(1.0f, 0.0f)} << 0.0f
+            << QByteArray("926005801178063254300820007692708540013000690504039102030542716000007080400086329") << 1;
+        QTest::newRow("a failing seed is followed by a fresh draw on a fresh copy of the solution")
+            << std::vector<float>{scriptedDraws::SeedDraw(813), scriptedDraws::SeedDraw(101)} << 0.0f << Level1Puzzle
+            << 2;
+        QTest::newRow("it gives up after 100 failing seeds")
+            << std::vector<float>{} << scriptedDraws::SeedDraw(813) << QByteArray() << 100;
+    }
+
+    void carveFreshPuzzleTakesTheFirstSeedThatCarves()
+    {
+        QFETCH(std::vector<float>, draws);
+        QFETCH(float, after);
+        QFETCH(QByteArray, puzzle);
+        QFETCH(int, drawsTaken);
+        const auto taken = std::make_shared<int>(0);
+        const std::optional<std::string> fresh =
+            CarveFreshPuzzle(Solution.toStdString(), 1, scriptedDraws::Source(draws, after, taken));
+        QCOMPARE(QByteArray::fromStdString(fresh.value_or("")), puzzle);
+        QCOMPARE(*taken, drawsTaken);
     }
 };
 

@@ -3,15 +3,19 @@
 // MONKEY_SEED replays a run (unset: a fresh seed, printed first); MONKEY_ACTIONS sets its length (default 2000).
 // Every choice, each new game's draws and the answers to the boxes included, comes from one generator, so a
 // failure, which names the seed, the action's index and the action, replays exactly.
-#include "dialogs/modDialogs.h"
-#include "window/Module1.h"
-#include "window/frmsudoku.h"
-#include "window/textCell.h"
+#include "Module1.h"
+#include "frmsudoku.h"
+#include "gridText.h"
+#include "modDialogs.h"
+#include "testAccess.h"
+#include "textCell.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #include <random>
+
+namespace {
 
 // What a player throws at a cell, a piece at a time: ASCII digits and letters, line breaks whole and halved, other
 // scripts' digits, CJK, emoji and lone surrogate halves, marks and blanks.
@@ -22,10 +26,18 @@ const std::array Keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key
                       Qt::Key_Home,      Qt::Key_End,    Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Escape,
                       Qt::Key_A,         Qt::Key_C,      Qt::Key_X,      Qt::Key_V};
 
-// An open cell's "text locked back fore": black on grey (an entry), red (found wrong) or pale yellow (revealed) for
-// one ASCII digit; black on white for nothing, or for digits three to a line on at most three lines; never locked.
-const QRegularExpression OpenState(QRegularExpression::anchoredPattern(QStringLiteral(
-    "([0-9] 0 #(666666|ff0000|ffffc0)|(|[0-9]{2,3}|[0-9]{0,3}\r\n[0-9]{0,3}(\r\n[0-9]*)?) 0 #ffffff) #000000")));
+// An open cell's look, "text, open, background, text colour": one ASCII digit on grey (an entry), red (marked by
+// the check) or light yellow (filled in by Solve); or black on white nothing, or digits three to a line on at most
+// three lines.
+const QRegularExpression OpenLook(QRegularExpression::anchoredPattern(
+    QStringLiteral("([0-9] open #(666666|ff0000|ffffc0)|(|[0-9]{2,3}|[0-9]{0,3}\r\n[0-9]{0,3}(\r\n[0-9]*)?) open "
+                   "#ffffff) #000000")));
+// A given's look: its digit, white on black, locked.
+const QRegularExpression GivenLook(QRegularExpression::anchoredPattern(u"[1-9] locked #000000 #ffffff"));
+// The clock: hours, minutes and seconds, never negative.
+const QRegularExpression ClockLook(QRegularExpression::anchoredPattern(u"[0-9]{2,}:[0-5][0-9] [0-5][0-9]"));
+
+} // namespace
 
 class TestMonkey : public QObject {
     Q_OBJECT
@@ -57,8 +69,8 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(action, broken)));
         }
         QString board; // a replay of the seed must end on the same board
-        for (const TextCell* cell : w->tile) board += cell->text() + u'|';
-        QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
+        for (int index = 0; index < gridText::GridLength; ++index) board += TestAccess::tile(*w, index)->text() + u'|';
+        QTest::mouseClick(control<QPushButton>("cmdQuit"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
         for (const char* scheme : {"http", "https"}) QDesktopServices::unsetUrlHandler(scheme);
         qInfo("monkey: %d actions, %d message boxes, %d links, board %zx, seed %llu", count, boxes, links,
@@ -68,6 +80,12 @@ private slots:
 private:
     int draw(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
 
+    template <class Control>
+    Control* control(const char* name) const
+    {
+        return w->findChild<Control*>(QLatin1String(name));
+    }
+
     QString randomText(int length)
     {
         QString text;
@@ -75,17 +93,29 @@ private:
         return text;
     }
 
+    // The program's start, with the run's generator in place of the clock-seeded source for every game.
+    void start()
+    {
+        Module1::SetApplicationIdentity();
+        Module1::TakeWindowBackColor();
+        w = std::make_unique<frmsudoku>();
+        TestAccess::setDraws(*w, [this] { return static_cast<float>(rng() >> 40) * 0x1.0p-24f; });
+        // Connected after the window's own handler, so it runs once the new game is dealt.
+        connect(control<QPushButton>("newGame"), &QPushButton::clicked, this, &TestMonkey::rememberGivens);
+        w->Form_Load();
+        rememberGivens();
+    }
+
     QString act()
     {
         const int kind = draw(100);
-        if (!w || kind >= 99) { // the program's start, at first or after Quit; its games drawn from the run's generator
-            if (w) QTest::mouseClick(w->cmdQuit, Qt::LeftButton);
-            w = Module1::SubMain();
-            w->setScriptedDraws([this] { return static_cast<float>(rng() >> 40) * 0x1.0p-24f; });
-            w->newGame_Click(); // the clock-seeded game of the start is replaced whole
+        if (!w || kind >= 99) { // the program's start, at first or after Quit
+            if (w) QTest::mouseClick(control<QPushButton>("cmdQuit"), Qt::LeftButton);
+            if (w && w->isVisible()) noticed = QStringLiteral("Quit left the window open");
+            start();
             return QStringLiteral("the program starts");
         }
-        TextCell* cell = w->tile[draw(81)];
+        TextCell* cell = TestAccess::tile(*w, draw(81));
         if (kind < 20) { // any key, Shift+Home/End and Ctrl+A/C/X/V among them
             const Qt::Key key = Keys[draw(Keys.size())];
             const auto modifier = std::array{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}[draw(3)];
@@ -109,7 +139,9 @@ private:
         }
         if (kind < 85) { // a click on any control but Quit, whose turn comes above; cells more often
             QList<QWidget*> targets = w->findChildren<QWidget*>();
-            targets.removeIf([&](auto* t) { return t == w->cmdQuit || !t->isVisible() || qobject_cast<TextCell*>(t); });
+            targets.removeIf([&](QWidget* t) {
+                return t->objectName() == u"cmdQuit" || !t->isVisible() || qobject_cast<TextCell*>(t);
+            });
             QWidget* target = draw(2) == 0 ? cell : draw(20) == 0 ? w.get() : targets[draw(targets.size())];
             const QPoint at(draw(target->width()), draw(target->height()));
             QContextMenuEvent menu(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
@@ -123,13 +155,14 @@ private:
             return QStringLiteral("click on %1 at (%2, %3)").arg(target->objectName()).arg(at.x()).arg(at.y());
         }
         if (kind < 94) { // a level chosen and a new game, a progress check, or Solve
-            if (kind < 88) std::array{w->Option1, w->Option2, w->Option3}[draw(3)]->setChecked(true);
-            QPushButton* button = std::array{w->newGame, w->cmdMathCheck, w->Command4}[(kind - 85) / 3];
+            if (kind < 88)
+                control<QRadioButton>(std::array{"Option1", "Option2", "Option3"}[draw(3)])->setChecked(true);
+            auto* button = control<QPushButton>(std::array{"newGame", "cmdMathCheck", "Command4"}[(kind - 85) / 3]);
             button->click();
             return button->objectName() + QStringLiteral(" pressed");
         }
         const int ticks = draw(10) == 0 ? draw(20000) : 1;
-        for (int n = 0; n < ticks; ++n) w->Timer1_Timer();
+        for (int n = 0; n < ticks; ++n) TestAccess::tick(*w);
         return QStringLiteral("%1 clock ticks").arg(ticks);
     }
 
@@ -146,27 +179,42 @@ private:
         if (answer == 0) QTest::keyClick(box, Qt::Key_Escape);
         else if (answer == 1) box->close();
         else if (answer < 4) box->buttons().value(draw(box->buttons().size()))->click();
-        else if (answer == 7) w->Timer1_Timer(); // left open a while, the clock ticks
+        else if (answer == 7) TestAccess::tick(*w); // left open a while, the clock ticks
+    }
+
+    QString lookOf(int index) const
+    {
+        const TextCell& cell = *TestAccess::tile(*w, index);
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(cell.text(), cell.locked() ? QStringLiteral("locked") : QStringLiteral("open"),
+                 cell.backColor().name(), cell.foreColor().name());
+    }
+
+    // Right after each start and new game: which cells are givens, each as it looks, its digit white on black.
+    void rememberGivens()
+    {
+        for (int index = 0; index < gridText::GridLength; ++index) {
+            givens[index] = TestAccess::tile(*w, index)->locked() ? lookOf(index) : QString();
+            if (!givens[index].isEmpty() && !GivenLook.match(givens[index]).hasMatch())
+                noticed = QStringLiteral("cell %1 was dealt locked as \"%2\"").arg(index).arg(givens[index]);
+        }
     }
 
     // The first broken invariant, or empty. Called only when no box is open.
     QString problem() const
     {
         if (!noticed.isEmpty()) return noticed;
-        const QString status = QStringLiteral("shown %1, clock %2 s, dialog state %3, filter %4")
-                                   .arg(w->isVisible())
-                                   .arg(w->elapsedSeconds)
-                                   .arg(int(modDialogs::State()))
-                                   .arg(modDialogs::FilterInstalled());
-        if (!w->isVisible() || w->elapsedSeconds < 0 || !status.endsWith(u"state 0, filter 0")) return status;
-        for (int k = 0; k < 81; ++k) {
-            const TextCell& cell = *w->tile[k];
-            const int given = w->boardDigits[k % 9 + 1][k / 9 + 1];
-            const QString state =
-                QStringLiteral("%1 %2 %3 %4")
-                    .arg(cell.text(), QString::number(cell.locked()), cell.backColor().name(), cell.foreColor().name());
-            if (given ? state != QStringLiteral("%1 1 #000000 #ffffff").arg(given) : !OpenState.match(state).hasMatch())
-                return QStringLiteral("cell %1 (%2) left as \"%3\"").arg(k).arg(given ? "given" : "open", state);
+        if (!w->isVisible()) return QStringLiteral("the window is gone");
+        if (const QString clock = control<QLabel>("lblTimer")->text(); !ClockLook.match(clock).hasMatch())
+            return QStringLiteral("the clock shows \"%1\"").arg(clock);
+        if (modDialogs::State() != modDialogs::DialogState::Idle || modDialogs::FilterInstalled())
+            return QStringLiteral("no box is open, yet the dialog state is %1").arg(int(modDialogs::State()));
+        for (int index = 0; index < gridText::GridLength; ++index) {
+            const QString look = lookOf(index);
+            if (!givens[index].isEmpty() && look != givens[index])
+                return QStringLiteral("given %1 went from \"%2\" to \"%3\"").arg(index).arg(givens[index], look);
+            if (givens[index].isEmpty() && !OpenLook.match(look).hasMatch())
+                return QStringLiteral("open cell %1 shows \"%2\"").arg(index).arg(look);
         }
         return {};
     }
@@ -174,7 +222,9 @@ private:
     std::uint64_t seed = 0;
     std::mt19937_64 rng;
     std::unique_ptr<frmsudoku> w;
-    int boxes = 0, links = 0;
+    std::array<QString, gridText::GridLength> givens; // each given's look since the last new game; empty if open
+    int boxes = 0;
+    int links = 0;
     QString noticed; // a problem seen during an action, reported after it
 };
 

@@ -70,8 +70,7 @@ void InstallTranslations(const QLocale& locale)
     if (qt->load(QStringLiteral("qtbase_") + game->language().replace(u'-', u'_'),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    else delete qt;
 }
 
 std::uint32_t TranslateColor(std::uint32_t color)

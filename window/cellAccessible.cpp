@@ -154,14 +154,10 @@ QString CellName(const TextCell& cell, int index)
 {
     const QString digits = Digits(cell);
     QString content;
-    if (digits.isEmpty())
-        content = gameTexts::EmptyCell();
-    else if (cell.locked())
-        content = gameTexts::GivenDigit(digits);
-    else if (digits.size() == 1)
-        content = digits;
-    else
-        content = gameTexts::Notes(QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' '));
+    if (digits.isEmpty()) content = gameTexts::EmptyCell();
+    else if (cell.locked()) content = gameTexts::GivenDigit(digits);
+    else if (digits.size() == 1) content = digits;
+    else content = gameTexts::Notes(QStringList(digits.split(QString(), Qt::SkipEmptyParts)).join(u' '));
     int column = 0;
     int row = 0;
     gridText::CellPosition(index, column, row);
