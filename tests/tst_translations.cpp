@@ -69,39 +69,26 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("solve");
-        QTest::addColumn<QString>("checkProgress");
         QTest::addColumn<QString>("timerHeading");
         QTest::newRow("German") << QLocale("de_DE") << "Lösen"
-                                << "Fortschritt prüfen"
                                 << "Spielzeit";
-        QTest::newRow("Austrian German") << QLocale("de_AT") << "Lösen"
-                                         << "Fortschritt prüfen"
-                                         << "Spielzeit";
         QTest::newRow("French") << QLocale("fr_FR") << "Résoudre"
-                                << "Vérifier la grille"
                                 << "Chronomètre";
         QTest::newRow("Spanish") << QLocale("es_ES") << "Resolver"
-                                 << "Comprobar progreso"
                                  << "Cronómetro";
         QTest::newRow("a language without a translation shows English") << QLocale("pt_BR") << "Solve"
-                                                                        << "Check Your Progress"
                                                                         << "Puzzle Timer";
-        QTest::newRow("English") << QLocale("en_US") << "Solve"
-                                 << "Check Your Progress"
-                                 << "Puzzle Timer";
     }
 
     void theWindowSpeaksTheLanguage()
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, solve);
-        QFETCH(QString, checkProgress);
         QFETCH(QString, timerHeading);
         const auto w = StartedIn(locale);
         QCOMPARE(Caption(*w, "Command4"), solve);
-        QCOMPARE(Caption(*w, "cmdMathCheck"), checkProgress);
         QCOMPARE(Caption(*w, "Label1"), timerHeading);
-        // The name and version are the product's, in every language.
+        // The name, the version and the clock's format are the same in every language.
         QCOMPARE(w->windowTitle(), QStringLiteral("Pellwick Sudoku 1.0"));
         QCOMPARE(Caption(*w, "lblTimer"), QStringLiteral("00:00 00"));
     }
@@ -141,19 +128,15 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("yes");
         QTest::addColumn<QString>("no");
+        const QString french = "Votre grille n’est pas terminée.  Voulez-vous voir la solution maintenant\u00A0?";
+        const QString spanish = "Tu sudoku no está completo.  ¿Quieres ver la solución ahora?";
         QTest::newRow("German") << QLocale("de_DE")
                                 << "Ihr Rätsel ist noch nicht fertig.  Möchten Sie jetzt die Lösung sehen?"
                                 << "&Ja"
                                 << "&Nein";
-        QTest::newRow("French") << QLocale("fr_FR")
-                                << "Votre grille n’est pas terminée.  Voulez-vous voir la solution maintenant\u00A0?"
-                                << "&Oui"
+        QTest::newRow("French") << QLocale("fr_FR") << french << "&Oui"
                                 << "&Non";
-        QTest::newRow("Spanish") << QLocale("es_ES") << "Tu sudoku no está completo.  ¿Quieres ver la solución ahora?"
-                                 << "&Sí"
-                                 << "&No";
-        QTest::newRow("English") << QLocale("en_US") << "Your puzzle is not complete.  Do you want the solution now?"
-                                 << "&Yes"
+        QTest::newRow("Spanish") << QLocale("es_ES") << spanish << "&Sí"
                                  << "&No";
     }
 
@@ -213,17 +196,12 @@ private slots:
         Module1::StyledMsgBox(gameTexts::GameCreatorError(), 48, gameTexts::GameCreatorErrorTitle(), w.get());
         QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
         QVERIFY2(screen.contains(shown),
-                 qPrintable(QStringLiteral("the box at (%1, %2) %3 x %4 leaves the screen %5 x %6")
-                                .arg(shown.x())
-                                .arg(shown.y())
+                 qPrintable(QStringLiteral("the box leaves the screen: %1 x %2 on %3 x %4")
                                 .arg(shown.width())
                                 .arg(shown.height())
                                 .arg(screen.width())
                                 .arg(screen.height())));
-        QVERIFY2(shown.width() < screen.width() * 3 / 4,
-                 qPrintable(QStringLiteral("the box is %1 px wide on a %2 px screen: it does not wrap")
-                                .arg(shown.width())
-                                .arg(screen.width())));
+        QCOMPARE_LT(shown.width(), screen.width() * 3 / 4);
     }
 };
 
