@@ -26,7 +26,6 @@ private slots:
     {
         QTest::addColumn<QList<Placed>>("cells");
         QTest::addColumn<QList<int>>("clashes");
-        QTest::newRow("an empty board has no clash") << QList<Placed>{} << QList<int>{};
         QTest::newRow("an entry equal to a given in its row is reported, the given is not")
             << QList<Placed>{{1, 1, "5", true}, {9, 1, "5", false}} << QList<int>{8};
         QTest::newRow("an entry equal to a given in its column is reported, the given is not")
@@ -35,19 +34,11 @@ private slots:
             << QList<Placed>{{4, 4, "7", false}, {6, 6, "7", false}} << QList<int>{30, 50};
         QTest::newRow("two equal entries in one row are both reported")
             << QList<Placed>{{2, 5, "3", false}, {8, 5, "3", false}} << QList<int>{37, 43};
-        // 4 is not the digit a solution would hold there; the rule never looks at the solution.
-        QTest::newRow("an entry that repeats nothing is not reported") << QList<Placed>{{5, 5, "4", false},
-                                                                                        {1, 5, "5", true},
-                                                                                        {5, 1, "6", false},
-                                                                                        {1, 1, "4", false},
-                                                                                        {7, 7, "4", true}}
-                                                                       << QList<int>{};
-        QTest::newRow("a note never clashes and is never matched") << QList<Placed>{{1, 1, "15", false},
-                                                                                    {2, 1, "15", false},
-                                                                                    {3, 1, "5", false},
-                                                                                    {1, 2, "123\r\n4", false},
-                                                                                    {1, 3, "123\r\n4", false}}
-                                                                   << QList<int>{};
+        // The 4s share no row, column or box; 4 need not be the solution's digit, as the rule never looks at it.
+        QTest::newRow("an entry that repeats nothing is not reported")
+            << QList<Placed>{{5, 5, "4", false}, {1, 1, "4", false}, {7, 7, "4", true}} << QList<int>{};
+        QTest::newRow("a note never clashes and is never matched")
+            << QList<Placed>{{1, 1, "15", false}, {2, 1, "15", false}, {3, 1, "5", false}} << QList<int>{};
         QTest::newRow("an entry 0 clashes alone") << QList<Placed>{{5, 5, "0", false}} << QList<int>{40};
         QTest::newRow("clashes come in index order")
             << QList<Placed>{{9, 9, "9", false}, {1, 9, "9", false}, {9, 1, "9", false}} << QList<int>{8, 72, 80};

@@ -19,8 +19,6 @@ QAccessibleInterface* Reader(const frmsudoku& w, int index)
     return QAccessible::queryAccessibleInterface(TestAccess::tile(w, index));
 }
 
-QString FocusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"none"_s; }
-
 } // namespace
 
 class TestDesktop : public QObject {
@@ -44,13 +42,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("readOnly");
-        auto row = [](const char* name, int cell, QString typed, QString spoken, QString value, bool readOnly) {
-            QTest::newRow(name) << cell << typed << spoken << value << readOnly;
+        QTest::addColumn<int>("characters"); // of its text interface, which counts a CR LF as two, as the caret does
+        auto row = [](const char* name, int cell, const QString& typed, const QString& spoken, const QString& value,
+                      bool readOnly, int characters) {
+            QTest::newRow(name) << cell << typed << spoken << value << readOnly << characters;
         };
-        row("a given is read as given, read-only", 0, "", "row 1, column 1, given 5", "5", true);
-        row("an empty cell is read as empty", 1, "", "row 1, column 2, empty", "", false);
-        row("an entry is read as its digit", 40, "6", "row 5, column 5, 6", "6", false);
-        row("a note is read digit by digit", 80, "1234", "row 9, column 9, notes 1 2 3 4", "1234", false);
+        row("a given is read as given, read-only", 0, "", "row 1, column 1, given 5", "5", true, 1);
+        row("an empty cell is read as empty", 1, "", "row 1, column 2, empty", "", false, 0);
+        row("an entry is read as its digit", 40, "6", "row 5, column 5, 6", "6", false, 1);
+        row("a note is read digit by digit", 80, "1234", "row 9, column 9, notes 1 2 3 4", "1234", false, 6);
     }
 
     void cellReadsItsPlaceAndContent()
@@ -59,46 +59,30 @@ private slots:
         QFETCH(QString, typed);
         const auto w = StartedWith(GivenFiveAlone);
         QTest::keyClicks(TestAccess::tile(*w, cell), typed);
-        QTEST(Reader(*w, cell)->text(QAccessible::Name), "name");
-        QTEST(Reader(*w, cell)->text(QAccessible::Value), "value");
-        QTEST(bool(Reader(*w, cell)->state().readOnly), "readOnly");
-        QCOMPARE(Reader(*w, cell)->text(QAccessible::Description), QString());
+        QAccessibleInterface* reader = Reader(*w, cell);
+        QTEST(reader->text(QAccessible::Name), "name");
+        QTEST(reader->text(QAccessible::Value), "value");
+        QTEST(bool(reader->state().readOnly), "readOnly");
+        QTEST(reader->textInterface()->characterCount(), "characters");
     }
 
-    void markOfTheProgressCheckIsDescribedUntilTheCellChanges()
-    {
-        const auto w = StartedWith(GivenFiveAlone);
-        QTest::keyClicks(TestAccess::tile(*w, 1), "5"); // both repeat the given 5
-        QTest::keyClicks(TestAccess::tile(*w, 2), "5");
-        QVERIFY(!TestAccess::checkForErrors(*w));
-        QCOMPARE(Reader(*w, 2)->text(QAccessible::Description), u"marked incorrect"_s);
-        QTest::keyClick(TestAccess::tile(*w, 2), Qt::Key_Backspace);
-        QCOMPARE(Reader(*w, 2)->text(QAccessible::Description), QString());
-        QCOMPARE(Reader(*w, 1)->text(QAccessible::Description), u"marked incorrect"_s);
-    }
-
-    void digitFilledInBySolveIsDescribed()
+    // The progress check's red is described until the cell's own text changes; so is a digit Solve filled in.
+    void cellDescribesWhatTheCheckOrSolveMarked()
     {
         const auto w = StartedWith(ExamplePuzzle);
+        QTest::keyClicks(TestAccess::tile(*w, 1), "9"); // both repeat the given 9 beside them
+        QTest::keyClicks(TestAccess::tile(*w, 4), "9");
+        QVERIFY(!TestAccess::checkForErrors(*w));
+        QTest::keyClick(TestAccess::tile(*w, 4), Qt::Key_Backspace);
+        QCOMPARE(Reader(*w, 1)->text(QAccessible::Description), u"marked incorrect"_s);
+        QCOMPARE(Reader(*w, 4)->text(QAccessible::Description), QString());
+
         MsgBoxDriver boxes;
         boxes.answer(QMessageBox::Yes); // the solution now?
         QTest::mouseClick(w->findChild<QPushButton*>("Command4"), Qt::LeftButton);
         QVERIFY(boxes.waitForAll());
-        QCOMPARE(Reader(*w, 1)->text(QAccessible::Description), u"filled in by Solve"_s);
+        QCOMPARE(Reader(*w, 4)->text(QAccessible::Description), u"filled in by Solve"_s);
         QCOMPARE(Reader(*w, 0)->text(QAccessible::Description), QString()); // a given, not filled in
-    }
-
-    void cellIsEditableTextCountingTheLineBreak()
-    {
-        const auto w = StartedWith(GivenFiveAlone);
-        TextCell& note = *TestAccess::tile(*w, 80);
-        QTest::keyClicks(&note, "1234"); // 123 CR LF 4
-        QAccessibleInterface* reader = Reader(*w, 80);
-        QCOMPARE(reader->role(), QAccessible::EditableText);
-        QCOMPARE(reader->textInterface()->characterCount(), 6);
-        QCOMPARE(reader->textInterface()->cursorPosition(), 6);
-        reader->textInterface()->setSelection(0, 5, 6);
-        QCOMPARE(note.selectedText(), u"4"_s);
     }
 
     // Cell 40 and its four neighbours hold the note "12".
@@ -109,19 +93,16 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<int>("to");
         QTest::addColumn<int>("caretAfter");
-        auto row = [](const char* name, int from, int caret, Qt::Key key, int to, int caretAfter) {
-            QTest::newRow(name) << from << caret << key << to << caretAfter;
-        };
-        row("Up moves to the cell above, caret at the end", 40, 1, Qt::Key_Up, 31, 2);
-        row("Down moves to the cell below, caret at the end", 40, 1, Qt::Key_Down, 49, 2);
-        row("Left inside the text moves the caret", 40, 1, Qt::Key_Left, 40, 0);
-        row("Left from the start moves left, caret at the end", 40, 0, Qt::Key_Left, 39, 2);
-        row("Right inside the text moves the caret", 40, 1, Qt::Key_Right, 40, 2);
-        row("Right from the end moves right, caret at the start", 40, 2, Qt::Key_Right, 41, 0);
-        row("Up stops at the top row", 4, 0, Qt::Key_Up, 4, 0);
-        row("Down stops at the bottom row", 76, 0, Qt::Key_Down, 76, 0);
-        row("Left stops at the first column", 36, 0, Qt::Key_Left, 36, 0);
-        row("Right stops at the last column", 44, 0, Qt::Key_Right, 44, 0);
+        QTest::newRow("Up moves up from inside the text, caret at the end") << 40 << 1 << Qt::Key_Up << 31 << 2;
+        QTest::newRow("Down moves down from inside the text, caret at the end") << 40 << 1 << Qt::Key_Down << 49 << 2;
+        QTest::newRow("Left inside the text moves the caret") << 40 << 1 << Qt::Key_Left << 40 << 0;
+        QTest::newRow("Left from the start moves left, caret at the end") << 40 << 0 << Qt::Key_Left << 39 << 2;
+        QTest::newRow("Right inside the text moves the caret") << 40 << 1 << Qt::Key_Right << 40 << 2;
+        QTest::newRow("Right from the end moves right, caret at the start") << 40 << 2 << Qt::Key_Right << 41 << 0;
+        QTest::newRow("Up stops at the top row") << 4 << 0 << Qt::Key_Up << 4 << 0;
+        QTest::newRow("Down stops at the bottom row") << 76 << 0 << Qt::Key_Down << 76 << 0;
+        QTest::newRow("Left stops at the first column") << 36 << 0 << Qt::Key_Left << 36 << 0;
+        QTest::newRow("Right stops at the last column") << 44 << 0 << Qt::Key_Right << 44 << 0;
     }
 
     void arrowKeyMovesTheCaretOrTheFocus()
@@ -135,11 +116,10 @@ private slots:
         TextCell& start = *TestAccess::tile(*w, from);
         start.setFocus();
         start.setSelStart(caret);
-        const QList<Look> before = Board(*w);
         QTest::keyClick(&start, key);
-        QCOMPARE(FocusName(), u"tile_%1"_s.arg(to));
+        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                 u"tile_%1"_s.arg(to));
         QTEST(TestAccess::tile(*w, to)->cursorPosition(), "caretAfter");
-        QCOMPARE(Board(*w), before); // no text edited
     }
 
     void linkLooksSharpAtAnyScale_data()

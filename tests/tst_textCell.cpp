@@ -1,9 +1,11 @@
-// Tests of the board cell: the text box on its own, the entry rules played through the real window, a new puzzle
-// dealt over an old game, and how a cell is drawn.
+// Tests of the board cell: the entry rules played through the real window, what the text box promises on its own
+// beyond them, a new puzzle dealt over an old game, and how a cell is drawn.
 #include "gameFixture.h"
 #include "msgBoxDriver.h"
 
 #include <QClipboard>
+
+#include <functional>
 
 using namespace gameFixture;
 using namespace Qt::StringLiterals;
@@ -17,54 +19,54 @@ const QColor Red(255, 0, 0); // marked by the progress check
 const QColor LightYellow(255, 255, 192); // filled in by Solve
 
 // One thing done to a cell: characters typed, a key pressed, text committed by an input method, text put on the
-// clipboard and pasted with Ctrl+V, a write by the program, or a background painted as the check and Solve do.
-struct Step {
-    enum Kind { Type, Press, Commit, Paste, Write, Paint } kind;
-    QString text;
-    QKeyCombination keys = {};
-    QColor color = {};
-};
+// clipboard and pasted with Ctrl+V, or a background painted as the check and Solve do.
+using Step = std::function<void(TextCell&)>;
 using Steps = QList<Step>;
-Step Type(const QString& text) { return {Step::Type, text}; }
-Step Press(QKeyCombination keys) { return {Step::Press, {}, keys}; }
-Step Commit(const QString& text) { return {Step::Commit, text}; }
-Step Paste(const QString& text) { return {Step::Paste, text}; }
-Step Write(const QString& text) { return {Step::Write, text}; }
-Step Paint(const QColor& color) { return {Step::Paint, {}, {}, color}; }
+Step Type(const QString& text)
+{
+    return [text](TextCell& cell) { QTest::keyClicks(&cell, text); };
+}
+Step Press(QKeyCombination keys)
+{
+    return [keys](TextCell& cell) { QTest::keyClick(&cell, keys.key(), keys.keyboardModifiers()); };
+}
+Step Commit(const QString& text)
+{
+    return [text](TextCell& cell) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(&cell, &commit);
+    };
+}
+Step Paste(const QString& text)
+{
+    return [text](TextCell& cell) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&cell, Qt::Key_V, Qt::ControlModifier);
+    };
+}
+Step Paint(const QColor& color)
+{
+    return [color](TextCell& cell) { cell.setBackColor(color); };
+}
 const Step SelectAll = Press(Qt::CTRL | Qt::Key_A);
+const Step Backspace = Press(Qt::Key_Backspace);
 
 void Run(TextCell& cell, const Steps& steps)
 {
-    for (const Step& step : steps) {
-        QInputMethodEvent commit;
-        switch (step.kind) {
-        case Step::Type: QTest::keyClicks(&cell, step.text); break;
-        case Step::Press: QTest::keyClick(&cell, step.keys.key(), step.keys.keyboardModifiers()); break;
-        case Step::Commit:
-            commit.setCommitString(step.text);
-            QCoreApplication::sendEvent(&cell, &commit);
-            break;
-        case Step::Paste:
-            QGuiApplication::clipboard()->setText(step.text);
-            QTest::keyClick(&cell, Qt::Key_V, Qt::ControlModifier);
-            break;
-        case Step::Write: cell.setText(step.text); break;
-        case Step::Paint: cell.setBackColor(step.color); break;
-        }
-    }
+    for (const Step& step : steps) step(cell);
 }
 
 TextCell& Tile(const frmsudoku& w, int index) { return *TestAccess::tile(w, index); }
 
-// The pixels inside the edge (two pixels wide at most) drawn in the Highlight colour.
-int HighlightPixels(TextCell& cell)
+// The pixels of image drawn in color.
+QRegion PixelsOf(const QImage& image, const QColor& color)
 {
-    const QImage image = cell.grab().toImage();
-    int count = 0;
-    for (int y = 2; y < image.height() - 2; ++y)
-        for (int x = 2; x < image.width() - 2; ++x)
-            count += image.pixelColor(x, y) == cell.palette().color(QPalette::Highlight);
-    return count;
+    QRegion pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == color) pixels += QRect(x, y, 1, 1);
+    return pixels;
 }
 
 } // namespace
@@ -73,48 +75,6 @@ class TestTextCell : public QObject {
     Q_OBJECT
 
 private slots:
-    // A lone cell holding a text the program wrote, the caret at its end; then the steps.
-    void editIsAppliedAndReported_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("maxLength");
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("changes");
-        auto row = [](const char* name, QString text, int max, Steps steps, QString after, int caret, int changes) {
-            QTest::newRow(name) << text << max << steps << after << caret << changes;
-        };
-        row("retyping the selected text is a change", "5", 0, {SelectAll, Type("5")}, "5", 1, 1);
-        row("an input method's commit is typed", "", 0, {Commit("7")}, "7", 1, 1);
-        row("Enter inserts CR LF", "12", 0, {Press(Qt::Key_Return)}, "12\r\n", 4, 1);
-        row("Backspace takes a CR LF whole", "1\r\n", 0, {Press(Qt::Key_Backspace)}, "1", 1, 1);
-        row("Delete takes a CR LF whole", "\r\n2", 0, {Press(Qt::Key_Home), Press(Qt::Key_Delete)}, "2", 0, 1);
-        row("maxLength 0 sets no limit", "", 0, {Paste(QString(99, u'1'))}, QString(99, u'1'), 99, 1);
-        row("a paste is cut to the room left", "1", 4, {Paste("abcdef")}, "1abc", 4, 1);
-        row("a paste never splits a CR LF", "1", 3, {Paste("a\r\nb")}, "1a", 2, 1);
-        row("a paste never splits a surrogate pair", "1", 2, {Paste(u"\U0001F600x"_s)}, "1", 1, 0);
-        row("a write by the program ignores maxLength", "", 1, {Write("123\r\n4")}, "123\r\n4", 0, 1);
-        row("writing the same text is no change", "5", 0, {Write("5")}, "5", 1, 0);
-    }
-
-    // Each change is raised inside the write or edit that made it, before it returns.
-    void editIsAppliedAndReported()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, maxLength);
-        QFETCH(Steps, steps);
-        TextCell cell;
-        cell.setMaxLength(maxLength);
-        cell.setText(text);
-        cell.setSelStart(text.size());
-        QSignalSpy changed(&cell, &TextCell::changed);
-        Run(cell, steps);
-        QTEST(cell.text(), "after");
-        QTEST(cell.cursorPosition(), "caret");
-        QTEST(int(changed.count()), "changes");
-    }
-
     // Steps into the empty open cell 1 of the example puzzle.
     void typedTextFollowsTheEntryRules_data()
     {
@@ -122,37 +82,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<QColor>("back");
-        QTest::addColumn<int>("caret");
-        auto row = [](const char* name, Steps steps, QString text, qreal points, QColor back, int caret) {
-            QTest::newRow(name) << steps << text << points << back << caret;
+        auto row = [](const char* name, const Steps& steps, const QString& text, qreal points, const QColor& back) {
+            QTest::newRow(name) << steps << text << points << back;
         };
-        const Step backspace = Press(Qt::Key_Backspace);
         const Steps letterBeforeThe3{Type("12345"), Press(Qt::Key_Home), Press(Qt::Key_Right), Press(Qt::Key_Right),
                                      Type("x")};
-        row("a digit is an entry", {Type("7")}, "7", 28, Grey, 1);
-        row("0 is an entry too", {Type("0")}, "0", 28, Grey, 1);
-        row("two digits are a note", {Type("73")}, "73", 22, White, 2);
-        row("a repeated digit is kept", {Type("55")}, "55", 22, White, 2);
-        row("three digits fill a line", {Type("123")}, "123", 10, White, 3);
-        row("a fourth digit starts a line", {Type("1234")}, "123\r\n4", 8, White, 6);
-        row("nine digits fill three lines", {Type("123456789")}, "123\r\n456\r\n789", 8, White, 13);
-        row("a tenth digit is refused", {Type("1234567890")}, "123\r\n456\r\n789", 8, White, 13);
-        row("a letter is dropped", {Type("x")}, "", 28, White, 0);
-        row("a letter after an entry shrinks it", {Type("5x")}, "5", 22, Grey, 1);
-        row("a letter after three digits breaks the line", {Type("123x")}, "123\r\n", 8, White, 5);
-        row("a letter inside a note shifts the break", letterBeforeThe3, "12\r\n345", 8, White, 7);
+        row("a digit is an entry", {Type("7")}, "7", 28, Grey);
+        row("0 is an entry too", {Type("0")}, "0", 28, Grey);
+        row("two digits are a note", {Type("73")}, "73", 22, White);
+        row("a repeated digit is kept", {Type("55")}, "55", 22, White);
+        row("a fourth digit starts a line", {Type("1234")}, "123\r\n4", 8, White);
+        row("nine digits fill three lines and a tenth is refused", {Type("1234567890")}, "123\r\n456\r\n789", 8, White);
+        row("a letter is dropped", {Type("x")}, "", 28, White);
+        row("a letter after an entry shrinks it", {Type("5x")}, "5", 22, Grey);
+        row("a letter after three digits breaks the line", {Type("123x")}, "123\r\n", 8, White);
+        row("a letter inside a note shifts the break", letterBeforeThe3, "12\r\n345", 8, White);
         row("a digit after the shifted break lays it out again", letterBeforeThe3 + Steps{Type("6")}, "123\r\n456", 8,
-            White, 8);
+            White);
         row("Enter leaves a note as it was", {Type("1234"), Press(Qt::Key_Home), Press(Qt::Key_Return)}, "123\r\n4", 8,
-            White, 6);
-        row("deleting the only digit empties the cell", {Type("5"), backspace}, "", 28, White, 0);
-        row("deleting the 4 of a note leaves one line", {Type("1234"), backspace}, "123", 10, White, 3);
-        row("thirteen digits can be pasted", {Paste("1234567890123")}, "123\r\n456\r\n7890123", 8, White, 17);
-        row("nothing can be typed after thirteen digits", {Paste("1234567890123"), Type("4")}, "123\r\n456\r\n7890123",
-            8, White, 17);
-        row("a red entry retyped is grey again", {Type("5"), Paint(Red), SelectAll, Type("6")}, "6", 28, Grey, 1);
-        row("a light yellow digit deleted is white again", {Type("5"), Paint(LightYellow), backspace}, "", 28, White,
-            0);
+            White);
+        row("deleting the only digit empties the cell", {Type("5"), Backspace}, "", 28, White);
+        row("deleting the 4 of a note leaves one line", {Type("1234"), Backspace}, "123", 10, White);
+        // Laid out, they are longer than the thirteen characters a player may leave in a cell.
+        row("thirteen digits can be pasted, and nothing typed after them", {Paste("1234567890123"), Type("4")},
+            "123\r\n456\r\n7890123", 8, White);
+        row("a red entry retyped is grey again", {Type("5"), Paint(Red), SelectAll, Type("5")}, "5", 28, Grey);
+        row("a light yellow digit deleted is white again", {Type("5"), Paint(LightYellow), Backspace}, "", 28, White);
     }
 
     void typedTextFollowsTheEntryRules()
@@ -164,7 +119,40 @@ private slots:
         QTEST(cell.text(), "text");
         QTEST(cell.fontSize(), "points");
         QTEST(cell.backColor(), "back");
-        QTEST(cell.cursorPosition(), "caret");
+    }
+
+    // A lone cell that takes three characters at most, holding a text the program wrote, the caret at its end: what
+    // the entry rules above cannot show, since they lay out every change at once. changed() is counted as soon as
+    // the steps return, so a change reported later from the event loop is missed.
+    void editIsAppliedAndReportedAtOnce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("an input method's commit is typed") << u""_s << Steps{Commit("7")} << u"7"_s << 1;
+        QTest::newRow("Backspace takes a CR LF whole") << u"1\r\n"_s << Steps{Backspace} << u"1"_s << 1;
+        QTest::newRow("Delete takes a CR LF whole")
+            << u"\r\n2"_s << Steps{Press(Qt::Key_Home), Press(Qt::Key_Delete)} << u"2"_s << 1;
+        QTest::newRow("a paste never splits a CR LF") << u"1"_s << Steps{Paste("a\r\nb")} << u"1a"_s << 1;
+        QTest::newRow("a paste never splits a surrogate pair")
+            << u"12"_s << Steps{Paste(u"\U0001F600x"_s)} << u"12"_s << 0;
+        QTest::newRow("writing the same text is no change")
+            << u"5"_s << Steps{[](TextCell& cell) { cell.setText(u"5"_s); }} << u"5"_s << 0;
+    }
+
+    void editIsAppliedAndReportedAtOnce()
+    {
+        QFETCH(QString, text);
+        QFETCH(Steps, steps);
+        TextCell cell;
+        cell.setMaxLength(3);
+        cell.setText(text);
+        cell.setSelStart(text.size());
+        QSignalSpy changed(&cell, &TextCell::changed);
+        Run(cell, steps);
+        QTEST(cell.text(), "after");
+        QTEST(int(changed.count()), "changes");
     }
 
     // Edits of the given 9 in cell 0, the caret after it.
@@ -173,7 +161,7 @@ private slots:
         QTest::addColumn<Steps>("steps");
         QTest::newRow("typing") << Steps{Type("3")};
         QTest::newRow("Enter") << Steps{Press(Qt::Key_Return)};
-        QTest::newRow("Backspace") << Steps{Press(Qt::Key_Backspace)};
+        QTest::newRow("Backspace") << Steps{Backspace};
         QTest::newRow("Delete") << Steps{Press(Qt::Key_Home), Press(Qt::Key_Delete)};
         QTest::newRow("paste") << Steps{Paste("3")};
         QTest::newRow("cut") << Steps{SelectAll, Press(Qt::CTRL | Qt::Key_X)};
@@ -200,7 +188,7 @@ private slots:
 
     // The old game leaves every kind of leftover: digits Solve filled in, an entry the progress check marked red, a
     // note with the caret inside it, a selection and a caret at the start of givens, and a "5" left at 22 pt by a
-    // letter typed after it, where the new puzzle puts a given 5.
+    // letter typed after it (see the entry rules), where the new puzzle puts a given 5 at 28 pt.
     void newPuzzleLeavesNothingOfTheOldGame()
     {
         const auto w = StartedWith(ExamplePuzzle);
@@ -214,9 +202,6 @@ private slots:
         Run(Tile(*w, 8), {SelectAll});
         Run(Tile(*w, 9), {Press(Qt::Key_Home)});
         QVERIFY(!TestAccess::checkForErrors(*w));
-        QCOMPARE(LookOf(Tile(*w, 1)), (Look{"9", false, Red, Black, 28}));
-        QCOMPARE(LookOf(Tile(*w, 5)), (Look{"5", false, Grey, Black, 22}));
-        QCOMPARE(LookOf(Tile(*w, 7)), (Look{"3", false, LightYellow, Black, 28}));
 
         const std::string puzzle = "006475801" + ExamplePuzzle.substr(9); // cells 0, 4 and 5 differ
         TestAccess::showPuzzle(*w, puzzle, ExampleSolution);
@@ -225,17 +210,9 @@ private slots:
             expected << (digit == '0' ? Look{"", false, White, Black, 28}
                                       : Look{QString(QChar::fromLatin1(digit)), true, Black, White, 28});
         QCOMPARE(Board(*w), expected);
-        QList<int> maxLengths;
-        QList<int> selections;
-        QList<int> caretsBeforeTheEnd;
-        for (int index = 0; index < 81; ++index) {
-            maxLengths << Tile(*w, index).maxLength();
-            selections << Tile(*w, index).selLength();
-            caretsBeforeTheEnd << Tile(*w, index).text().size() - Tile(*w, index).cursorPosition();
-        }
-        QCOMPARE(maxLengths, QList<int>(81, 13));
-        QCOMPARE(selections, QList<int>(81, 0));
-        QCOMPARE(caretsBeforeTheEnd, QList<int>(81, 0));
+        QCOMPARE(Tile(*w, 4).cursorPosition(), 1); // at the end of the given 7
+        QCOMPARE(Tile(*w, 8).selLength(), 0);
+        QCOMPARE(Tile(*w, 9).cursorPosition(), 1);
     }
 
     void noteIsDrawnLineUnderLineCentredBothWays()
@@ -243,28 +220,20 @@ private slots:
         const auto w = StartedWith(ExamplePuzzle);
         TextCell& cell = Tile(*w, 1);
         QTest::keyClicks(&cell, "123456789");
-        const QImage image = cell.grab().toImage();
-        QList<bool> inkRows(image.height(), false);
-        QList<bool> inkColumns(image.width(), false);
-        for (int y = 1; y < image.height() - 1; ++y) // inside the one-pixel edge
-            for (int x = 1; x < image.width() - 1; ++x)
-                if (image.pixelColor(x, y) != White) {
-                    inkRows[y] = true;
-                    inkColumns[x] = true;
-                }
+        const QImage inside = cell.grab(cell.rect().adjusted(1, 1, -1, -1)).toImage(); // inside the one-pixel edge
+        const QRegion ink = QRegion(inside.rect()) - PixelsOf(inside, White);
         int lines = 0;
-        for (int y = 1; y < image.height(); ++y) lines += inkRows[y] && !inkRows[y - 1];
+        for (int y = 0; y < inside.height(); ++y)
+            lines +=
+                ink.intersects(QRect(0, y, inside.width(), 1)) && !ink.intersects(QRect(0, y - 1, inside.width(), 1));
         QCOMPARE(lines, 3);
-        const int top = inkRows.indexOf(true);
-        const int bottom = image.height() - 1 - inkRows.lastIndexOf(true);
-        QVERIFY2(std::abs(top - bottom) <= 3, qPrintable(u"%1 px above the ink, %2 below"_s.arg(top).arg(bottom)));
-        const int left = inkColumns.indexOf(true);
-        const int right = image.width() - 1 - inkColumns.lastIndexOf(true);
-        QVERIFY2(std::abs(left - right) <= 2, qPrintable(u"%1 px left of the ink, %2 right"_s.arg(left).arg(right)));
-
-        const int digitWidth = (image.width() - left - right) / 3;
-        QTest::mouseClick(&cell, Qt::LeftButton, {}, QPoint(left + digitWidth + 1, cell.height() / 2));
-        QCOMPARE(cell.cursorPosition(), 6); // after the 4, the middle line's first digit
+        const QRect box = ink.boundingRect();
+        const int below = inside.height() - 1 - box.bottom();
+        QVERIFY2(std::abs(box.top() - below) <= 3,
+                 qPrintable(u"%1 px above the ink, %2 below"_s.arg(box.top()).arg(below)));
+        const int right = inside.width() - 1 - box.right();
+        QVERIFY2(std::abs(box.left() - right) <= 2,
+                 qPrintable(u"%1 px left of the ink, %2 right"_s.arg(box.left()).arg(right)));
     }
 
     // The focused cell alone has a 2-pixel edge in the Highlight colour, and shows its selection.
@@ -272,26 +241,21 @@ private slots:
     {
         const auto w = StartedWith(ExamplePuzzle);
         TextCell& note = Tile(*w, 12); // the Tab stop just before cell 13
-        TextCell& next = Tile(*w, 13);
-        QTest::keyClicks(&note, "1234");
-        QTest::mouseClick(&note, Qt::LeftButton);
-        QTest::keyClick(&note, Qt::Key_A, Qt::ControlModifier);
-        QTest::mouseClick(&next, Qt::LeftButton);
+        Run(note, {Type("1234"), SelectAll});
+        const QColor highlight = note.palette().color(QPalette::Highlight);
+        const QRect insideTheEdge = note.rect().adjusted(2, 2, -2, -2);
+        QTest::mouseClick(&Tile(*w, 13), Qt::LeftButton);
         const QImage unfocused = note.grab().toImage();
         const int middle = unfocused.height() / 2;
         QCOMPARE(unfocused.pixelColor(0, middle), QColor(128, 128, 128));
         QCOMPARE(unfocused.pixelColor(1, middle), White);
-        QCOMPARE(HighlightPixels(note), 0);
+        QCOMPARE(PixelsOf(unfocused.copy(insideTheEdge), highlight).isEmpty(), true);
 
-        QTest::keyClick(&next, Qt::Key_Backtab);
-        QVERIFY(note.hasFocus());
+        QTest::keyClick(&Tile(*w, 13), Qt::Key_Backtab);
         const QImage focused = note.grab().toImage();
-        const QColor highlight = note.palette().color(QPalette::Highlight);
-        QCOMPARE(focused.pixelColor(0, middle), highlight);
         QCOMPARE(focused.pixelColor(1, middle), highlight);
         QCOMPARE(focused.pixelColor(2, middle), White);
-        QCOMPARE(note.selectedText(), u"123\r\n4"_s);
-        QVERIFY2(HighlightPixels(note) > 100, qPrintable(u"%1 pixels highlighted"_s.arg(HighlightPixels(note))));
+        QCOMPARE(PixelsOf(focused.copy(insideTheEdge), highlight).isEmpty(), false);
     }
 };
 
