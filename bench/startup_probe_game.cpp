@@ -15,6 +15,7 @@
 #include "textCell.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <bitset>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     const auto start = startupProbe::Clock::now();
     QApplication app(argc, argv);
     Module1::SetApplicationIdentity();
+    Module1::InstallTranslations(QLocale::system());
 
     std::bitset<81> painted;
     const startupProbe::FirstPaintProbe probe(start, [&painted](QWidget* widget) {
