@@ -329,9 +329,17 @@ int TextCell::stepRight(int position) const
 
 void TextCell::moveCaret(int position, bool keepAnchor)
 {
+    const bool caretMoves = m_caret != position || (!keepAnchor && m_anchor != position);
+    const bool caretWasOn = m_caretOn;
     m_caret = position;
     if (!keepAnchor) m_anchor = position;
     restartBlink();
+    // A caret put where it already was needs no repaint beyond its blink: a
+    // new puzzle sets every cell's caret, and most cells stay as they are.
+    if (!caretMoves) {
+        if (m_caretOn != caretWasOn) update(caretRect());
+        return;
+    }
     update();
     if (QAccessible::isActive()) {
         QAccessibleTextCursorEvent moved(this, m_caret);
