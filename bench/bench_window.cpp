@@ -79,8 +79,7 @@ frmsudoku& Form()
 // can prove its paint step really draws all 81 of them.
 class TilePaintCounter : public QObject {
 public:
-    explicit TilePaintCounter(frmsudoku& window)
-        : m_window(window)
+    TilePaintCounter()
     {
         for (TextCell* cell : tiles) cell->installEventFilter(this);
     }
@@ -98,7 +97,6 @@ protected:
     }
 
 private:
-    frmsudoku& m_window;
     int m_count = 0;
 };
 
@@ -139,7 +137,7 @@ template <class Paint>
 int CellsPainted(frmsudoku& window, Paint& paint)
 {
     PaintPendingUpdates(window); // nothing left over from before
-    const TilePaintCounter counter(window);
+    const TilePaintCounter counter;
     newGameButton->click();
     paint(window);
     return counter.count();
