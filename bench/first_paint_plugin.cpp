@@ -72,7 +72,7 @@ class FirstPaintPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "first_paint_plugin.json")
 
 public:
-    QObject* create(const QString& key, const QString& /*specification*/) override
+    QObject* create(const QString& key, const QString& /*parameters*/) override
     {
         if (key.compare(QLatin1String("firstpaintprobe"), Qt::CaseInsensitive) != 0) return nullptr;
         return new startupProbe::FirstPaintProbe(
