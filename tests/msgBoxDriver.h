@@ -1,12 +1,12 @@
 // Test helper: answers the modal message boxes a test opens, one after another, and records what they showed.
 //
-// A modal box blocks the test in exec(), so a timer polls from inside the box's own event loop. Each queued step
-// meets one box: the driver records it, runs the step's callback while it is open, grabs its pixels and then
-// presses the step's button or Escape, unless the callback has closed the box itself.
+// A modal box blocks the test in exec(), so a timer polls from inside the box's own event loop. Each queued answer
+// meets one box: the driver records it, runs the answer's callback while it is open, grabs its pixels and then
+// presses the answer's button or Escape, unless the callback has closed the box itself.
 //
-// So that no test can hang, the driver closes any box it has no step for and any box still open a while after its
-// answer, and drops a step whose box never comes, recording each as a failure; a box closed that way returns its
-// escape answer to the code that showed it. Keep the driver alive across the code that opens the boxes.
+// So that no test can hang, the driver closes any box it has no answer for and any box its answer left open (or
+// that lacks the answer's button), recording each as a failure; a box closed that way returns its escape answer to
+// the code that showed it. Keep the driver alive across the code that opens the boxes.
 #pragma once
 
 #include <QtTest>
@@ -34,65 +34,51 @@ public:
     // Calls chain: answer(Yes).answer(Ok).
     MsgBoxDriver& answer(QMessageBox::StandardButton button, WhileOpen whileOpen = {})
     {
-        if (steps.isEmpty() && !handled) clock.restart();
         steps.append({button, std::move(whileOpen)});
         return *this;
     }
-    MsgBoxDriver& pressEscape(WhileOpen whileOpen = {}) { return answer(QMessageBox::Escape, std::move(whileOpen)); }
 
     const Box& box(qsizetype i) const { return boxes.at(i); }
-    // Spins the event loop until every step has met its box (or timed out) and no answered box is still open.
+    // Spins the event loop until every queued answer has met its box.
     bool waitForAll(int ms = 5000)
     {
-        return QTest::qWaitFor([this] { return steps.isEmpty() && !handled; }, ms);
+        return QTest::qWaitFor([this] { return steps.isEmpty(); }, ms);
     }
     bool ok() const { return problems.isEmpty(); }
     QString failureText() const { return problems.join(QLatin1String("; ")); }
 
 private:
-    static constexpr int AppearMs = 5000, AnsweredOpenMs = 2000; // before the driver gives up on a step or a box
     struct Step {
         QMessageBox::StandardButton button;
         WhileOpen whileOpen;
     };
 
     // The last resort: ends the box's modal loop whatever its buttons.
-    void giveUp(QMessageBox* box, const QString& why)
+    void fail(QMessageBox* box, const QString& why)
     {
-        problems.append(why);
-        if (box && box->isVisible()) box->done(QDialog::Rejected);
-        clock.restart();
+        problems.append(QStringLiteral("box \"%1\" %2").arg(box->text(), why));
+        box->done(QDialog::Rejected);
     }
 
     void step()
     {
-        if (handled && handled->isVisible() && clock.elapsed() < AnsweredOpenMs) return;
-        if (handled && handled->isVisible())
-            giveUp(handled, QStringLiteral("box \"%1\" still open after its answer").arg(handled->text()));
-        handled = nullptr;
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); // only shown boxes are modal
-        if (!box && !steps.isEmpty() && clock.elapsed() > AppearMs) {
-            steps.removeFirst();
-            giveUp(nullptr, QStringLiteral("no message box appeared for step %1").arg(boxes.size() + 1));
-        }
+        QPointer box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); // only shown boxes are modal
         if (!box) return;
         boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {}});
-        handled = box; // set first: a callback that spins an event loop meets it above
-        clock.restart();
-        if (steps.isEmpty()) return giveUp(box, QStringLiteral("unexpected message box \"%1\"").arg(box->text()));
+        if (steps.isEmpty()) return fail(box, QStringLiteral("was not expected"));
         const Step todo = steps.takeFirst();
+        poll.stop(); // a callback that spins an event loop must not meet its own box again
         if (todo.whileOpen) todo.whileOpen(box);
-        if (handled) boxes.last().image = handled->grab().toImage();
-        if (!handled || !handled->isVisible()) return; // the callback has answered it
-        if (todo.button == QMessageBox::Escape) QTest::keyClick(handled.data(), Qt::Key_Escape);
-        else if (QAbstractButton* button = handled->button(todo.button)) button->click();
-        else giveUp(handled, QStringLiteral("box \"%1\" has no button %2").arg(handled->text()).arg(int(todo.button)));
+        poll.start();
+        if (box) boxes.last().image = box->grab().toImage();
+        if (!box || !box->isVisible()) return; // the callback has answered it
+        if (todo.button == QMessageBox::Escape) QTest::keyClick(box.data(), Qt::Key_Escape);
+        else if (QAbstractButton* button = box->button(todo.button)) button->click();
+        if (box && box->isVisible()) fail(box, QStringLiteral("has no button %1 or stayed open").arg(int(todo.button)));
     }
 
     QTimer poll;
-    QElapsedTimer clock; // since the driver last made progress
     QList<Step> steps;
     QList<Box> boxes;
-    QPointer<QMessageBox> handled;
     QStringList problems;
 };
