@@ -11,6 +11,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -26,12 +27,20 @@ namespace {
 template <class Reply>
 using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name)
+// The atoms of names, asked for together so that the server answers all of
+// them in one round trip; XCB_ATOM_NONE for a name it does not know.
+template <std::size_t Count>
+std::array<xcb_atom_t, Count> Atoms(xcb_connection_t* c, const std::array<const char*, Count>& names)
 {
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::array<xcb_intern_atom_cookie_t, Count> asked{};
+    for (std::size_t n = 0; n < Count; ++n)
+        asked[n] = xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(names[n])), names[n]);
+    std::array<xcb_atom_t, Count> atoms{};
+    for (std::size_t n = 0; n < Count; ++n) {
+        const Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, asked[n], nullptr), &std::free);
+        atoms[n] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    return atoms;
 }
 
 // The 32-bit values of a property, or nothing.
@@ -46,10 +55,10 @@ std::vector<std::uint32_t> Property(xcb_connection_t* c, xcb_window_t window, xc
 
 QMargins AskWindowManager(xcb_connection_t* c, xcb_window_t window)
 {
-    const Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr), &std::free);
-    const xcb_atom_t supported = Atom(c, "_NET_SUPPORTED");
-    const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
+    const xcb_query_tree_cookie_t treeAsked = xcb_query_tree(c, window);
+    const auto [supported, request, extents] =
+        Atoms<3>(c, {"_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"});
+    const Owned<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, treeAsked, nullptr), &std::free);
     if (!tree || supported == XCB_ATOM_NONE || request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE) return {};
     const std::vector<std::uint32_t> features = Property(c, tree->root, supported, XCB_ATOM_ATOM);
     if (std::find(features.begin(), features.end(), request) == features.end()) return {};
@@ -91,6 +100,11 @@ QMargins Expected(QWidget& window)
 #else
     Q_UNUSED(id);
 #endif
+    return Reported(window);
+}
+
+QMargins Reported(const QWidget& window)
+{
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),

@@ -17,4 +17,8 @@ namespace frameExtents {
 // platform knows the frame once the native window exists.
 QMargins Expected(QWidget& window);
 
+// The frame the platform reports around window now: no margins until it
+// knows one.
+QMargins Reported(const QWidget& window);
+
 } // namespace frameExtents

@@ -371,11 +371,9 @@ void frmsudoku::centreOnScreen(QMargins frame)
 // where it is, and where the player puts it.
 void frmsudoku::settleOnFrame()
 {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    if (!m_centredFrame || frame == client) return;
-    const QMargins reported(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                            frame.bottom() - client.bottom());
+    if (!m_centredFrame) return;
+    const QMargins reported = frameExtents::Reported(*this);
+    if (reported.isNull()) return;
     const QMargins centredWith = *m_centredFrame;
     m_centredFrame.reset();
     if (reported != centredWith) centreOnScreen(reported);
