@@ -34,6 +34,19 @@ constexpr int BoardCells = 81;
 
 bool IsBoardCell(const QObject* object) { return object->inherits("TextCell"); }
 
+// Whether window holds a whole board with some given (a locked cell showing a digit) on it.
+bool ShowsPuzzle(const QWidget& window)
+{
+    int cells = 0;
+    bool someGiven = false;
+    for (const QWidget* cell : window.findChildren<QWidget*>()) {
+        if (!IsBoardCell(cell)) continue;
+        ++cells;
+        if (cell->property("locked").toBool() && !cell->property("text").toString().isEmpty()) someGiven = true;
+    }
+    return cells == BoardCells && someGiven;
+}
+
 // Time since this process started, as the kernel tells it; a negative duration where it does not.
 std::chrono::microseconds SinceProcessStart()
 {
@@ -76,20 +89,13 @@ public:
     {
         if (key.compare(QLatin1String("firstpaintprobe"), Qt::CaseInsensitive) != 0) return nullptr;
         return new startupProbe::FirstPaintProbe(
-            ProcessStart(), [painted = QSet<const QWidget*>()](QWidget* widget) mutable {
+            ProcessStart(), [painted = QSet<const QWidget*>(), puzzleShown = false](QWidget* widget) mutable {
                 if (!IsBoardCell(widget)) return false;
-                const auto board = widget->window()->findChildren<QWidget*>();
-                int cells = 0;
-                bool someGiven = false;
-                for (const QWidget* cell : board) {
-                    if (!IsBoardCell(cell)) continue;
-                    ++cells;
-                    if (cell->property("locked").toBool() && !cell->property("text").toString().isEmpty())
-                        someGiven = true;
-                }
-                if (!someGiven) return false;
+                // The board is searched only until the puzzle is on it; it stays there.
+                if (!puzzleShown) puzzleShown = ShowsPuzzle(*widget->window());
+                if (!puzzleShown) return false;
                 painted.insert(widget);
-                return cells == BoardCells && painted.size() == BoardCells;
+                return painted.size() == BoardCells;
             });
     }
 };
