@@ -27,9 +27,12 @@ pids="$!"
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
-openbox >/dev/null 2>&1 &
+# openbox runs its start-up command once it manages the screen; before that a
+# request sent to it (the game's for its frame) would be lost.
+openbox --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 pids="$pids $!"
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+for _ in $(seq 300); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+[ -e "$work/wm-ready" ] || { echo "FAIL: openbox did not start"; exit 1; }
 
 xev -root -event substructure >"$work/xev" 2>&1 &
 pids="$pids $!"
@@ -38,7 +41,7 @@ QT_QPA_PLATFORM=xcb "$game" >/dev/null 2>&1 &
 pids="$pids $!"
 
 window=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Pellwick Sudoku [0-9]' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 0.1
@@ -67,7 +70,7 @@ fi
 # Every position the frame window was given once mapped: only its place now.
 moves=$(awk -v frame="$parent" '
     /^MapNotify/ { getline; if ($0 ~ "window " frame ",") mapped = 1 }
-    /^ConfigureNotify/ { getline; if (mapped && $0 ~ "window " frame ",") { sub(/.*window [^,]*, /, ""); sub(/,.*/, ""); print } }
+    /^ConfigureNotify/ { getline; if (mapped && $0 ~ "window " frame "," && match($0, /\(-?[0-9]+,-?[0-9]+\)/)) print substr($0, RSTART, RLENGTH) }
 ' "$work/xev" | sort -u)
 if [ -n "$moves" ] && [ "$moves" != "($frame_x,$frame_y)" ]; then
     echo "FAIL: the frame moved after it showed, through: $(echo $moves)"
