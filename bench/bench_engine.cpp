@@ -12,9 +12,6 @@
 
 namespace {
 
-// The game's carve seed: one draw, floor(899 u) + 101, so 101..999.
-std::int32_t DrawCarveSeed(RunTimeRandom& rnd) { return DrawOneTo(rnd(), 899) + 100; }
-
 std::vector<std::string> SampleSolutions(std::size_t count)
 {
     RunTimeRandom rnd;
@@ -34,7 +31,7 @@ std::vector<std::int32_t> TypicalSeeds(int level, std::size_t count)
     rnd.Seed(2);
     std::vector<std::int32_t> seeds;
     while (seeds.size() < count) {
-        const std::int32_t seed = DrawCarveSeed(rnd);
+        const std::int32_t seed = modGlobal::CarveSeedOf(rnd());
         std::string grid(gridText::SeedGrid);
         if (modGlobal::CarvePuzzle(grid, seed, level)) seeds.push_back(seed);
     }
