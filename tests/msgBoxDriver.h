@@ -39,11 +39,6 @@ public:
     }
 
     const Box& box(qsizetype i) const { return boxes.at(i); }
-    // Spins the event loop until every queued answer has met its box.
-    bool waitForAll(int ms = 5000)
-    {
-        return QTest::qWaitFor([this] { return steps.isEmpty(); }, ms);
-    }
     bool ok() const { return problems.isEmpty(); }
     QString failureText() const { return problems.join(QLatin1String("; ")); }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scriptedDraws {
@@ -21,25 +22,21 @@ namespace scriptedDraws {
 // The draw u that makes floor(n * u + 1) give r (1..n): the middle of r's interval.
 inline float DrawFor(int r, int n) { return (static_cast<float>(r) - 0.5f) / static_cast<float>(n); }
 
-// The `count` draws that turn the digits 1..n into the permutation `wanted`.
-inline std::vector<float> ShuffleDraws(const QString& wanted, int count)
+// Appends the `count` draws that turn the digits 1..n into the permutation `wanted`.
+inline void AppendShuffleDraws(std::vector<float>& draws, const QString& wanted, int count)
 {
     const int n = static_cast<int>(wanted.size());
-    QString entries;
-    for (int i = 1; i <= n; ++i) entries += QChar(u'0' + i);
-    std::vector<float> draws;
-    auto exchangeWithFirst = [&](int r) {
-        const QChar first = entries[0];
-        entries[0] = entries[r - 1];
-        entries[r - 1] = first;
-        draws.push_back(DrawFor(r, n));
+    std::string entries = std::string("123456789").substr(0, static_cast<std::size_t>(n));
+    const std::size_t end = draws.size() + static_cast<std::size_t>(count);
+    auto exchangeWithFirst = [&](std::size_t r) {
+        std::swap(entries[0], entries[r - 1]);
+        draws.push_back(DrawFor(static_cast<int>(r), n));
     };
     for (int place = n; place >= 2; --place) {
-        exchangeWithFirst(static_cast<int>(entries.indexOf(wanted[place - 1])) + 1);
-        exchangeWithFirst(place);
+        exchangeWithFirst(entries.find(wanted[place - 1].toLatin1()) + 1);
+        exchangeWithFirst(static_cast<std::size_t>(place));
     }
-    while (static_cast<int>(draws.size()) < count) exchangeWithFirst(1);
-    return draws;
+    while (draws.size() < end) exchangeWithFirst(1);
 }
 
 // The 212 draws that make MakeTransformKey return key, a well-formed key such
@@ -47,16 +44,11 @@ inline std::vector<float> ShuffleDraws(const QString& wanted, int count)
 inline std::vector<float> KeyDraws(const QString& key)
 {
     const QStringList field = key.split(u'|');
-    std::vector<float> draws = ShuffleDraws(field[1], 50);
-    for (const QString& order : {field[2], field[3]}) {
-        const std::vector<float> more = ShuffleDraws(order, 20);
-        draws.insert(draws.end(), more.begin(), more.end());
-    }
+    std::vector<float> draws;
+    AppendShuffleDraws(draws, field[1], 50);
+    for (const QString& order : {field[2], field[3]}) AppendShuffleDraws(draws, order, 20);
     for (const QString& orders : {field[4], field[5]})
-        for (int triple = 0; triple < 3; ++triple) {
-            const std::vector<float> more = ShuffleDraws(orders.mid(triple * 3, 3), 20);
-            draws.insert(draws.end(), more.begin(), more.end());
-        }
+        for (int triple = 0; triple < 3; ++triple) AppendShuffleDraws(draws, orders.mid(triple * 3, 3), 20);
     draws.push_back(DrawFor(field[6][0].digitValue(), 4));
     draws.push_back(DrawFor(field[6][1].digitValue() + 1, 3));
     return draws;

@@ -30,11 +30,8 @@ struct TestAccess {
         w.solutionGrid = solution;
     }
     static bool checkForErrors(frmsudoku& w) { return w.CheckForErrors(); }
-    static void clickPicture(frmsudoku& w, int index) { w.Picture3_Click(index); }
 
     // New games draw from draws instead of the clock-seeded source, and
     // reseeding does nothing; set before Form_Load, the first puzzle too.
     static void setDraws(frmsudoku& w, std::function<float()> draws) { w.m_scriptedDraws = std::move(draws); }
-
-    static QString fontFaceForOsMajor(int major) { return frmsudoku::FontFaceForOsMajor(major); }
 };

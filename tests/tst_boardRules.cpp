@@ -28,19 +28,12 @@ private slots:
         QTest::addColumn<QList<int>>("clashes");
         QTest::newRow("an entry equal to a given in its row is reported, the given is not")
             << QList<Placed>{{1, 1, "5", true}, {9, 1, "5", false}} << QList<int>{8};
-        QTest::newRow("an entry equal to a given in its column is reported, the given is not")
-            << QList<Placed>{{1, 1, "5", true}, {1, 9, "5", false}} << QList<int>{72};
         QTest::newRow("two equal entries in one box, on different rows and columns, are both reported")
             << QList<Placed>{{4, 4, "7", false}, {6, 6, "7", false}} << QList<int>{30, 50};
-        QTest::newRow("two equal entries in one row are both reported")
-            << QList<Placed>{{2, 5, "3", false}, {8, 5, "3", false}} << QList<int>{37, 43};
-        // The 4s share no row, column or box; 4 need not be the solution's digit, as the rule never looks at it.
-        QTest::newRow("an entry that repeats nothing is not reported")
-            << QList<Placed>{{5, 5, "4", false}, {1, 1, "4", false}, {7, 7, "4", true}} << QList<int>{};
         QTest::newRow("a note never clashes and is never matched")
             << QList<Placed>{{1, 1, "15", false}, {2, 1, "15", false}, {3, 1, "5", false}} << QList<int>{};
         QTest::newRow("an entry 0 clashes alone") << QList<Placed>{{5, 5, "0", false}} << QList<int>{40};
-        QTest::newRow("clashes come in index order")
+        QTest::newRow("entries equal to one in their column or row are reported, in index order")
             << QList<Placed>{{9, 9, "9", false}, {1, 9, "9", false}, {9, 1, "9", false}} << QList<int>{8, 72, 80};
     }
 
@@ -51,8 +44,9 @@ private slots:
         boardRules::BoardTexts texts{};
         boardRules::BoardLocks locked{};
         for (const Placed& cell : cells) {
-            texts[gridText::CellIndex(cell.column, cell.row)] = cell.text;
-            locked[gridText::CellIndex(cell.column, cell.row)] = cell.given;
+            const int index = gridText::CellIndex(cell.column, cell.row);
+            texts[index] = cell.text;
+            locked[index] = cell.given;
         }
         const std::vector<int> found = boardRules::FindClashes(texts, locked);
         QCOMPARE(QList<int>(found.begin(), found.end()), clashes);

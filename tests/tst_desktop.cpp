@@ -4,7 +4,6 @@
 #include "msgBoxDriver.h"
 
 #include <QAccessible>
-#include <QPainter>
 
 using namespace gameFixture;
 using namespace Qt::StringLiterals;
@@ -80,12 +79,13 @@ private slots:
         MsgBoxDriver boxes;
         boxes.answer(QMessageBox::Yes); // the solution now?
         QTest::mouseClick(w->findChild<QPushButton*>("Command4"), Qt::LeftButton);
-        QVERIFY(boxes.waitForAll());
+        QVERIFY2(boxes.ok(), qPrintable(boxes.failureText()));
         QCOMPARE(Reader(*w, 4)->text(QAccessible::Description), u"filled in by Solve"_s);
         QCOMPARE(Reader(*w, 0)->text(QAccessible::Description), QString()); // a given, not filled in
     }
 
-    // Cell 40 and its four neighbours hold the note "12".
+    // Cell 40 and its four neighbours hold the note "12". Leaving a cell to the right starts at its neighbour's
+    // text, any other way at its end; how the caret moves inside a cell is tst_textCell's.
     void arrowKeyMovesTheCaretOrTheFocus_data()
     {
         QTest::addColumn<int>("from");
@@ -97,7 +97,6 @@ private slots:
         QTest::newRow("Down moves down from inside the text, caret at the end") << 40 << 1 << Qt::Key_Down << 49 << 2;
         QTest::newRow("Left inside the text moves the caret") << 40 << 1 << Qt::Key_Left << 40 << 0;
         QTest::newRow("Left from the start moves left, caret at the end") << 40 << 0 << Qt::Key_Left << 39 << 2;
-        QTest::newRow("Right inside the text moves the caret") << 40 << 1 << Qt::Key_Right << 40 << 2;
         QTest::newRow("Right from the end moves right, caret at the start") << 40 << 2 << Qt::Key_Right << 41 << 0;
         QTest::newRow("Up stops at the top row") << 4 << 0 << Qt::Key_Up << 4 << 0;
         QTest::newRow("Down stops at the bottom row") << 76 << 0 << Qt::Key_Down << 76 << 0;
@@ -122,34 +121,14 @@ private slots:
         QTEST(TestAccess::tile(*w, to)->cursorPosition(), "caretAfter");
     }
 
-    void linkLooksSharpAtAnyScale_data()
+    // On a screen scaled twice the links' hand cursor is drawn from its double-size image, not the small one blown
+    // up; its hot spot stays on the finger tip.
+    void linkCursorIsASharpHand()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("image"); // of a picture
-        QTest::newRow("the maker's name") << u"Label9"_s << QString();
-        QTest::newRow("the Facebook picture") << u"Picture3_0"_s << u"facebook"_s;
-        QTest::newRow("the Twitter picture") << u"Picture3_1"_s << u"twitter"_s;
-        QTest::newRow("the LinkedIn picture") << u"Picture3_2"_s << u"linkedin"_s;
-    }
-
-    // On a screen scaled twice the hand cursor and the pictures are drawn from their double-size images, not the
-    // small ones blown up; the cursor's hot spot stays on the finger tip.
-    void linkLooksSharpAtAnyScale()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, image);
         const auto w = Started();
-        QWidget* link = w->findChild<QWidget*>(control);
-        const qreal ratio = link->devicePixelRatio();
-        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32) * ratio);
+        const QWidget* link = w->findChild<QWidget*>(u"Picture3_0"_s);
+        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32) * link->devicePixelRatio());
         QCOMPARE(link->cursor().hotSpot(), QPoint(5, 0));
-        if (image.isEmpty()) return;
-        QImage expected(QSize(16, 16) * ratio, QImage::Format_ARGB32_Premultiplied);
-        expected.setDevicePixelRatio(ratio);
-        expected.fill(link->palette().color(QPalette::Base));
-        QPainter(&expected).drawImage(0, 0,
-                                      QImage(u":/images/%1%2.png"_s.arg(image, ratio > 1 ? u"@2x"_s : QString())));
-        QCOMPARE(link->grab().toImage().convertToFormat(expected.format()), expected);
     }
 };
 

@@ -55,50 +55,30 @@ private slots:
         opened.clear();
     }
 
-    // The 9 repeats the given 9 of the top row; the two 7s share the first column. What passes the check, and its
-    // message, is markStaysUntilItsOwnCellChanges.
-    void checkMarksEveryClashingEntryRed()
+    // The 9 in cell 4 repeats the given 9 of the top row; the 7s in cells 36 and 72 share the first column. Once 4
+    // and 72 hold 3s that repeat nothing, the check passes and only 36 keeps its mark.
+    void checkMarksEveryClashingEntryRedUntilItsOwnCellChanges()
     {
         Fill(*w, {}, {{4, "9"}, {36, "7"}, {72, "7"}});
         QList<Look> expected = Board(*w);
         for (int index : {4, 36, 72}) expected[index].back = Red; // not the given 9
         TestAccess::setElapsedSeconds(*w, 30);
-        QList<Look> boardWhileOpen;
-        int secondsWhileOpen = 0;
-        MsgBoxDriver driver;
-        driver.answer(QMessageBox::Ok, [&](QMessageBox*) {
-            boardWhileOpen = Board(*w);
-            secondsWhileOpen = TestAccess::elapsedSeconds(*w);
-        });
-        QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
-        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
-        QCOMPARE(boardWhileOpen, expected); // marked before the box shows
-        QCOMPARE(driver.box(0).title, "Pellwick Sudoku");
-        QCOMPARE(driver.box(0).text, "Errors were found in your puzzle.  Try again!");
-        QCOMPARE(driver.box(0).icon, QMessageBox::Information);
-        QCOMPARE(driver.box(0).buttons, QMessageBox::Ok);
-        // The game's boxes take the desktop's window colour; tst_Module1 tries light and dark ones.
-        QCOMPARE(driver.box(0).image.pixelColor(2, 2), QApplication::palette().color(QPalette::Base));
-        QCOMPARE(secondsWhileOpen, 30);
-        QCOMPARE(TestAccess::elapsedSeconds(*w), 34); // four seconds once the box has closed
-        QCOMPARE(Board(*w), expected);
-    }
-
-    // The 8 in cell 45 is wrong, the one beside it right; the 3 that replaces the right one is wrong too, but
-    // repeats nothing, so the second check passes.
-    void markStaysUntilItsOwnCellChanges()
-    {
-        Fill(*w, {}, {{45, "8"}, {46, "8"}});
         MsgBoxDriver driver;
         driver.answer(QMessageBox::Ok).answer(QMessageBox::Ok);
         QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
-        QTest::keyClick(TestAccess::tile(*w, 46), Qt::Key_Backspace);
-        QTest::keyClicks(TestAccess::tile(*w, 46), "3");
+        QCOMPARE(Board(*w), expected);
+        QCOMPARE(TestAccess::elapsedSeconds(*w), 34); // four seconds once the box has closed
+        for (int index : {4, 72}) {
+            QTest::keyClick(TestAccess::tile(*w, index), Qt::Key_Backspace);
+            QTest::keyClicks(TestAccess::tile(*w, index), "3");
+        }
         QTest::mouseClick(Find(*w, "cmdMathCheck"), Qt::LeftButton);
         QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
+        QCOMPARE(driver.box(0).text, "Errors were found in your puzzle.  Try again!");
+        QCOMPARE(driver.box(0).icon, QMessageBox::Information);
         QCOMPARE(driver.box(1).text, "Great Job!  No errors in your puzzle!");
-        QCOMPARE(TestAccess::tile(*w, 45)->backColor(), Red);
-        QCOMPARE(TestAccess::tile(*w, 46)->backColor(), QColor(102, 102, 102)); // an entry's grey
+        QCOMPARE(TestAccess::tile(*w, 36)->backColor(), Red);
+        QCOMPARE(TestAccess::tile(*w, 72)->backColor(), QColor(102, 102, 102)); // an entry's grey
     }
 
     void solveOffersTheSolution_data()
@@ -131,16 +111,13 @@ private slots:
         TestAccess::setElapsedSeconds(*w, 30);
         QList<Look> expected = Board(*w);
         for (int index : red) expected[index].back = Red;
-        QList<Look> boardWhileOpen;
         MsgBoxDriver driver;
-        driver.answer(answer, [&](QMessageBox*) { boardWhileOpen = Board(*w); });
+        driver.answer(answer);
         QTest::mouseClick(Find(*w, "Command4"), Qt::LeftButton);
         QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
-        QCOMPARE(boardWhileOpen, expected);
         QCOMPARE(driver.box(0).title, "Pellwick Sudoku");
         QCOMPARE(driver.box(0).text, question);
         QCOMPARE(driver.box(0).icon, QMessageBox::Question);
-        QCOMPARE(driver.box(0).buttons, QMessageBox::Yes | QMessageBox::No);
         for (int index : revealed) // light yellow, at an entry's size, open to the player
             expected[index] = {Solution.mid(index, 1), false, {255, 255, 192}, expected[index].fore, 28};
         QCOMPARE(Board(*w), expected);
@@ -165,7 +142,6 @@ private slots:
         Fill(*w, board, {});
         TestAccess::setElapsedSeconds(*w, 20);
         TestAccess::tick(*w);
-        const QList<Look> finished = Board(*w);
         bool runningWhileOpen = true;
         MsgBoxDriver driver;
         driver.answer(QMessageBox::Ok, [&](QMessageBox*) { runningWhileOpen = TestAccess::timer(*w)->isActive(); });
@@ -175,12 +151,9 @@ private slots:
         QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
         QCOMPARE(driver.box(0).title, "Congratulations!");
         QCOMPARE(driver.box(0).text, "Congratulations!  You completed this puzzle in 00:00 21");
-        QCOMPARE(driver.box(0).icon, QMessageBox::Information);
-        QCOMPARE(driver.box(0).buttons, QMessageBox::Ok);
         QCOMPARE(runningWhileOpen, false);
         QCOMPARE(driver.box(1).text, driver.box(0).text);
         QCOMPARE(TestAccess::elapsedSeconds(*w), 21);
-        QCOMPARE(Board(*w), finished);
     }
 
     void linksOpenTheirPageOnce_data()
@@ -196,8 +169,6 @@ private slots:
             << "Picture3_1" << false << QList{QUrl(productInfo::TwitterUrl)};
         QTest::newRow("a click on the LinkedIn picture opens LinkedIn")
             << "Picture3_2" << false << QList{QUrl(productInfo::LinkedInUrl)};
-        QTest::newRow("a click on \"Visit Our Site:\" opens nothing") << "Label8" << false << QList<QUrl>{};
-        QTest::newRow("a click on the copyright notice opens nothing") << "Label11" << false << QList<QUrl>{};
     }
 
     // Through the window system, which makes the second press of a double-click the double-click.
@@ -208,38 +179,17 @@ private slots:
         QFETCH(QList<QUrl>, pages);
         const QWidget* link = Find(*w, qPrintable(control));
         const QPoint centre = link->mapTo(w.get(), link->rect().center());
-        MsgBoxDriver noBox;
         if (twice) QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, centre);
         else QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centre);
         QCOMPARE(opened, pages);
-        QVERIFY2(noBox.ok(), qPrintable(noBox.failureText()));
     }
 
-    void pictureIndexOutsideTheRowOpensNothing()
-    {
-        TestAccess::clickPicture(*w, -1);
-        TestAccess::clickPicture(*w, 3);
-        QCOMPARE(opened, QList<QUrl>{});
-    }
-
-    void quitEndsTheGameAtOnce_data()
-    {
-        QTest::addColumn<bool>("quitButton");
-        QTest::newRow("a click on Quit mid-puzzle") << true;
-        QTest::newRow("the title bar's close button mid-puzzle") << false;
-    }
-
+    // No question is asked: a box would be met, and closed, by the driver.
     void quitEndsTheGameAtOnce()
     {
-        QFETCH(bool, quitButton);
         QTest::keyClicks(TestAccess::tile(*w, 40), "5");
         MsgBoxDriver noQuestion;
-        QTimer::singleShot(0, w.get(), [this, quitButton] {
-            if (quitButton) QTest::mouseClick(Find(*w, "cmdQuit"), Qt::LeftButton);
-            else w->close();
-        });
-        QTimer::singleShot(5000, &noQuestion, [] { QCoreApplication::exit(1); }); // if the game would not end
-        QCOMPARE(QApplication::exec(), 0);
+        QTest::mouseClick(Find(*w, "cmdQuit"), Qt::LeftButton);
         QVERIFY2(noQuestion.ok(), qPrintable(noQuestion.failureText()));
         QCOMPARE(w->isVisible(), false);
     }

@@ -7,21 +7,19 @@ class TestGridText : public QObject {
     Q_OBJECT
 
 private slots:
-    // Walking the board row by row from the top left meets cells 0, 1, ... 80 in turn, so the walk passes the
-    // corners (0, 8, 72, 80) and the centre (40) where they belong: a numbering off by one, or one that mixes up
-    // columns and rows, fails there, and every other cell comes back from its place to its own number.
+    // Cell k stands in row k / 9 + 1 and column k % 9 + 1: a numbering off by one, or one that mixes up columns and
+    // rows, fails at the corners or the centre, and every cell must come back from its place to its own number.
     void cellsAreNumberedRowByRowFromTheTopLeft()
     {
-        int index = 0;
         for (int row = 1; row <= 9; ++row)
             for (int column = 1; column <= 9; ++column) {
+                const int index = (row - 1) * 9 + column - 1;
+                QCOMPARE(gridText::CellIndex(column, row), index);
                 int seenColumn = 0;
                 int seenRow = 0;
                 gridText::CellPosition(index, seenColumn, seenRow);
                 QCOMPARE(seenColumn, column);
                 QCOMPARE(seenRow, row);
-                QCOMPARE(gridText::CellIndex(column, row), index);
-                ++index;
             }
     }
 };
