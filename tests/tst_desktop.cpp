@@ -99,7 +99,9 @@ private slots:
         QTest::newRow("Left from the start moves left, caret at the end") << 40 << 0 << Qt::Key_Left << 39 << 2;
         QTest::newRow("Right from the end moves right, caret at the start") << 40 << 2 << Qt::Key_Right << 41 << 0;
         QTest::newRow("Up stops at the top row") << 4 << 0 << Qt::Key_Up << 4 << 0;
+        QTest::newRow("Down from the row above reaches the bottom row") << 67 << 0 << Qt::Key_Down << 76 << 0;
         QTest::newRow("Down stops at the bottom row") << 76 << 0 << Qt::Key_Down << 76 << 0;
+        QTest::newRow("Right from the column before reaches the last column") << 43 << 0 << Qt::Key_Right << 44 << 0;
         QTest::newRow("Left stops at the first column") << 36 << 0 << Qt::Key_Left << 36 << 0;
         QTest::newRow("Right stops at the last column") << 44 << 0 << Qt::Key_Right << 44 << 0;
     }

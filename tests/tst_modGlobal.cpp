@@ -65,6 +65,19 @@ private slots:
         QCOMPARE(Carved(101, 3), Level3Puzzle);
     }
 
+    // Only cell 34 holds a digit, and seed 101 first draws it on its 38th draw, after 37 misses. The count of misses
+    // starts again there, so the carving gives up on draw 38 + 2001: the 2001st miss in a row, not the 2001st in all.
+    void carvingGivesUpOnThe2001stMissInARow()
+    {
+        std::string grid = std::string(33, '0') + '5' + std::string(47, '0');
+        QCOMPARE(CarvePuzzle(grid, 101, 1).has_value(), false);
+        QCOMPARE(QByteArray::fromStdString(grid), QByteArray(81, '0'));
+        const std::int32_t stateAfterCarving = carveState;
+        carveState = 101;
+        for (int draw = 0; draw < 38 + 2001; ++draw) NextCarveRandom();
+        QCOMPARE(stateAfterCarving, carveState);
+    }
+
     // Over every seed the game can draw.
     void exactlyTheKnownSeedsFailToCarve()
     {

@@ -83,7 +83,10 @@ private slots:
         row("a digit, even 0, is an entry", {Type("0")}, "0", 28, Grey);
         row("two digits are a note", {Type("73")}, "73", 22, White);
         row("a fourth digit starts a line", {Type("1234")}, "123\r\n4", 8, White);
+        row("six digits fill two lines", {Type("123456")}, "123\r\n456", 8, White);
         row("nine digits fill three lines and a tenth is refused", {Type("1234567890")}, "123\r\n456\r\n789", 8, White);
+        row("a full cell selected takes a digit in place of its text", {Type("123456789"), SelectAll, Type("5")}, "5",
+            28, Grey);
         row("a letter after an entry shrinks it", {Type("5x")}, "5", 22, Grey);
         row("a letter after three digits breaks the line", {Type("123x")}, "123\r\n", 8, White);
         row("deleting the only digit empties the cell", {Type("5"), Backspace}, "", 28, White);
