@@ -1,5 +1,5 @@
-// Tests of the window as a desktop citizen: what a screen reader reads, the arrow keys, sharp pictures and cursors
-// at any scale (also run at QT_SCALE_FACTOR=2).
+// Tests of the window as a desktop citizen: what a screen reader reads, the arrow keys, and a hand cursor that stays
+// sharp at any scale (also run at QT_SCALE_FACTOR=2).
 #include "gameFixture.h"
 #include "msgBoxDriver.h"
 
