@@ -39,14 +39,16 @@ std::optional<std::string> CarvePuzzle(std::string& grid, std::int32_t seed, int
 // The most carve seeds one new puzzle tries before it gives up.
 inline constexpr int MaxCarveSeeds = 100;
 
-// The carve seed of one uniform draw 0 <= u < 1: floor(899 u) + 101, so 101..999.
+// The carve seed of one uniform draw 0 <= u < 1: floor(899 u) + 101, so
+// 101..999.
 inline std::int32_t CarveSeedOf(float u) { return DrawOneTo(u, 899) + 100; }
 
 // A puzzle carved from a copy of solution at level, with a carve seed drawn
-// (CarveSeedOf) from rnd, a callable returning a float 0 <= u < 1. A few seeds send the carving round a cycle of blank
-// cells (about one puzzle in 80 at the hardest level); each failure draws another seed and starts again from the
-// solution, up to MaxCarveSeeds seeds. std::nullopt only when every one of them failed, or the arguments cannot be
-// carved.
+// (CarveSeedOf) from rnd, a callable returning a float 0 <= u < 1. A few
+// seeds send the carving round a cycle of blank cells (about one puzzle in 80
+// at the hardest level); each failure draws another seed and starts again
+// from the solution, up to MaxCarveSeeds seeds. std::nullopt only when every
+// one of them failed, or the arguments cannot be carved.
 template <class RandomSource>
 std::optional<std::string> CarveFreshPuzzle(const std::string& solution, int level, RandomSource&& rnd)
 {
