@@ -16,23 +16,16 @@
 
 namespace gameFixture {
 
-// A key, the solution it builds, and what carve seed 101 blanks of it at level 1.
-inline const QString ExampleKey = QStringLiteral("|538172694|231|312|132213321|321123231|42|");
+// A solution (of the key |538172694|231|312|132213321|321123231|42|), and what carve seed 101 blanks of it at
+// level 1.
 inline const std::string ExampleSolution =
     "926475831178963254345821967692718543713254698584639172839542716261397485457186329";
 inline const std::string ExamplePuzzle =
     "906400801178003050345021007602718043000250600580600172839500000261397005407086329";
 
-// The draws of a new game that deals ExampleKey and then carve seed 101; any
-// later draw is seed 101 again. *taken counts the draws made.
-inline std::function<float()> ExampleDraws(const std::shared_ptr<int>& taken = std::make_shared<int>(0))
-{
-    return scriptedDraws::Source(scriptedDraws::KeyDraws(ExampleKey), scriptedDraws::SeedDraw(101), taken);
-}
-
 // The window as the program starts it (loaded, shown, first puzzle dealt at
-// the level chosen at start), with the example draws in place of the clock-
-// seeded source, and its clock stopped so that no tick lands during a test.
+// the level chosen at start), with scripted draws in place of the clock-seeded
+// source, and its clock stopped so that no tick lands during a test.
 inline std::unique_ptr<frmsudoku> Started()
 {
     Module1::SetApplicationIdentity();
@@ -41,7 +34,8 @@ inline std::unique_ptr<frmsudoku> Started()
     Module1::InstallTranslations(QLocale::system());
     Module1::TakeWindowBackColor();
     auto w = std::make_unique<frmsudoku>();
-    TestAccess::setDraws(*w, ExampleDraws());
+    // Every draw 0: the first puzzle is the seed grid itself, carved by seed 101.
+    TestAccess::setDraws(*w, [] { return 0.0f; });
     // A box at start (no puzzle carved) would wait for an answer for ever.
     const MsgBoxDriver noBox;
     w->Form_Load();

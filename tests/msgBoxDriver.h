@@ -1,8 +1,8 @@
 // Test helper: answers the modal message boxes a test opens, one after another, and records what they showed.
 //
 // A modal box blocks the test in exec(), so a timer polls from inside the box's own event loop. Each queued answer
-// meets one box: the driver records it, runs the answer's callback while it is open, grabs its pixels and then
-// presses the answer's button or Escape, unless the callback has closed the box itself.
+// meets one box: the driver records it, runs the answer's callback while it is open and then presses the answer's
+// button or Escape, unless the callback has closed the box itself.
 //
 // So that no test can hang, the driver closes any box it has no answer for and any box its answer left open (or
 // that lacks the answer's button), recording each as a failure; a box closed that way returns its escape answer to
@@ -21,7 +21,6 @@ public:
         QString title, text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
-        QImage image; // as grabbed after the callback; null if the callback deleted the box
     };
 
     MsgBoxDriver()
@@ -59,13 +58,12 @@ private:
     {
         QPointer box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); // only shown boxes are modal
         if (!box) return;
-        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), {}});
+        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
         if (steps.isEmpty()) return fail(box, QStringLiteral("was not expected"));
         const Step todo = steps.takeFirst();
         poll.stop(); // a callback that spins an event loop must not meet its own box again
         if (todo.whileOpen) todo.whileOpen(box);
         poll.start();
-        if (box) boxes.last().image = box->grab().toImage();
         if (!box || !box->isVisible()) return; // the callback has answered it
         if (todo.button == QMessageBox::Escape) QTest::keyClick(box.data(), Qt::Key_Escape);
         else if (QAbstractButton* button = box->button(todo.button)) button->click();

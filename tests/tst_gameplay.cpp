@@ -1,4 +1,4 @@
-// Tests of the player's verdicts, the links and quitting, on the real window with real message boxes.
+// Tests of the player's verdicts and the links, on the real window with real message boxes.
 #include "gameFixture.h"
 #include "msgBoxDriver.h"
 #include "productInfo.h"
@@ -182,16 +182,6 @@ private slots:
         if (twice) QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, centre);
         else QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centre);
         QCOMPARE(opened, pages);
-    }
-
-    // No question is asked: a box would be met, and closed, by the driver.
-    void quitEndsTheGameAtOnce()
-    {
-        QTest::keyClicks(TestAccess::tile(*w, 40), "5");
-        MsgBoxDriver noQuestion;
-        QTest::mouseClick(Find(*w, "cmdQuit"), Qt::LeftButton);
-        QVERIFY2(noQuestion.ok(), qPrintable(noQuestion.failureText()));
-        QCOMPARE(w->isVisible(), false);
     }
 };
 

@@ -1,11 +1,9 @@
 // Tests of puzzle carving and its generator.
 #include "modGlobal.h"
-#include "scriptedDraws.h"
 
 #include <QtTest>
 
 using namespace modGlobal;
-using scriptedDraws::SeedDraw;
 
 namespace {
 
@@ -37,27 +35,6 @@ class TestModGlobal : public QObject {
     Q_OBJECT
 
 private slots:
-    // No state a carving reaches lands on a tie, but any state must step the same way on every machine.
-    void nextCarveRandomStepsTheState_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<int>("next");
-        QTest::newRow("seed 101 draws 14578068 / 2^24 and steps to 26169") << 101 << 14578068.0 / (1 << 24) << 26169;
-        QTest::newRow("a tie at 1038.5 rounds down to the even 1038") << 11990593 << 1.0 / 32 << 1038;
-        QTest::newRow("a tie at 2913.5 rounds up to the even 2914") << 456257 << 3.0 / 32 << 2914;
-    }
-
-    void nextCarveRandomStepsTheState()
-    {
-        QFETCH(int, state);
-        QFETCH(double, draw);
-        QFETCH(int, next);
-        carveState = state;
-        QCOMPARE(NextCarveRandom(), draw);
-        QCOMPARE(carveState, next);
-    }
-
     void seed101CarvesTheExamplePuzzles()
     {
         QCOMPARE(Carved(101, 1), Level1Puzzle);
@@ -84,24 +61,6 @@ private slots:
         QCOMPARE(FailingSeeds(1), QList<int>{813});
         QCOMPARE(FailingSeeds(2), (QList<int>{545, 555, 594, 813}));
         QCOMPARE(FailingSeeds(3), (QList<int>{125, 201, 317, 391, 473, 545, 555, 594, 631, 727, 813}));
-    }
-
-    // A fresh draw and a fresh copy of the solution: 101 on what 813 left would carve another puzzle.
-    void carveFreshPuzzleTakesTheFirstSeedThatCarves()
-    {
-        const auto taken = std::make_shared<int>(0);
-        const auto fresh = CarveFreshPuzzle(Solution.toStdString(), 1,
-                                            scriptedDraws::Source({SeedDraw(813), SeedDraw(101)}, 0.0f, taken));
-        QCOMPARE(QByteArray::fromStdString(fresh.value_or("")), Level1Puzzle);
-        QCOMPARE(*taken, 2);
-    }
-
-    void carveFreshPuzzleGivesUpAfter100FailingSeeds()
-    {
-        const auto taken = std::make_shared<int>(0);
-        const auto fresh = CarveFreshPuzzle(Solution.toStdString(), 1, scriptedDraws::Source({}, SeedDraw(813), taken));
-        QCOMPARE(fresh.has_value(), false);
-        QCOMPARE(*taken, 100);
     }
 };
 

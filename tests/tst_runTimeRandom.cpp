@@ -1,4 +1,4 @@
-// Tests of the general random source: its range and its seeding from the clock.
+// Tests of the general random source: its seeding from the clock.
 #include "runTimeRandom.h"
 
 #include <QtTest>
@@ -7,13 +7,6 @@ class TestRunTimeRandom : public QObject {
     Q_OBJECT
 
 private slots:
-    // DrawOneTo holds a draw of 1 or more to n, which would then come up far more often than the other numbers.
-    void drawsLieBelowOne()
-    {
-        RunTimeRandom rnd;
-        for (int n = 0; n < 1000; ++n) QCOMPARE_LT(rnd(), 1.0f);
-    }
-
     // A coarse clock can give two new games the same reading.
     void twoReseedsFromOneClockReadingDiffer()
     {

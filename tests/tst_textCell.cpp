@@ -1,5 +1,5 @@
 // Tests of the board cell: the entry rules played through the real window, givens, a new puzzle dealt over an old
-// game, and how a cell is drawn.
+// game, and how a focused cell is drawn.
 #include "gameFixture.h"
 #include "msgBoxDriver.h"
 
@@ -150,27 +150,6 @@ private slots:
         QCOMPARE(Tile(*w, 4).cursorPosition(), 1); // at the end of the given 7
         QCOMPARE(Tile(*w, 8).selLength(), 0);
         QCOMPARE(Tile(*w, 9).cursorPosition(), 1);
-    }
-
-    void noteIsDrawnLineUnderLineCentredBothWays()
-    {
-        const auto w = StartedWith(ExamplePuzzle);
-        TextCell& cell = Tile(*w, 1);
-        QTest::keyClicks(&cell, "123456789");
-        const QImage inside = cell.grab(cell.rect().adjusted(1, 1, -1, -1)).toImage(); // inside the one-pixel edge
-        const QRegion ink = QRegion(inside.rect()) - PixelsOf(inside, White);
-        int lines = 0; // rows of pixels with ink that have none above them
-        for (int y = 0; y < inside.height(); ++y)
-            lines +=
-                ink.intersects(QRect(0, y, inside.width(), 1)) && !ink.intersects(QRect(0, y - 1, inside.width(), 1));
-        QCOMPARE(lines, 3);
-        const QRect box = ink.boundingRect();
-        const int below = inside.height() - 1 - box.bottom();
-        QVERIFY2(std::abs(box.top() - below) <= 3,
-                 qPrintable(u"%1 px above the ink, %2 below"_s.arg(box.top()).arg(below)));
-        const int right = inside.width() - 1 - box.right();
-        QVERIFY2(std::abs(box.left() - right) <= 2,
-                 qPrintable(u"%1 px left of the ink, %2 right"_s.arg(box.left()).arg(right)));
     }
 
     // The focused cell alone has a 2-pixel edge in the Highlight colour, and shows its selection.

@@ -2,6 +2,7 @@
 // it is shown, and Qt's own texts in the same language.
 #include "gameFixture.h"
 #include "gameTexts.h"
+#include "modDialogs.h"
 #include "msgBoxDriver.h"
 
 #include <QPushButton>
@@ -64,15 +65,21 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("solve");
         QTest::addColumn<QString>("timerHeading");
-        QTest::newRow("German") << QLocale("de_DE") << u"Lösen"_s << u"Spielzeit"_s;
-        QTest::newRow("French") << QLocale("fr_FR") << u"Résoudre"_s << u"Chronomètre"_s;
-        QTest::newRow("Spanish") << QLocale("es_ES") << u"Resolver"_s << u"Cronómetro"_s;
+        QTest::addColumn<QString>("errorTitle");
+        QTest::addColumn<QString>("yes"); // Qt's own text
+        QTest::newRow("German") << QLocale("de_DE") << u"Lösen"_s << u"Spielzeit"_s
+                                << u"Fehler beim Erstellen des Spiels"_s << u"&Ja"_s;
+        QTest::newRow("French") << QLocale("fr_FR") << u"Résoudre"_s << u"Chronomètre"_s
+                                << u"Erreur de création de la partie"_s << u"&Oui"_s;
+        QTest::newRow("Spanish") << QLocale("es_ES") << u"Resolver"_s << u"Cronómetro"_s
+                                 << u"Error al crear la partida"_s << u"&Sí"_s;
         QTest::newRow("a language without a translation shows English")
-            << QLocale("pt_BR") << u"Solve"_s << u"Puzzle Timer"_s;
+            << QLocale("pt_BR") << u"Solve"_s << u"Puzzle Timer"_s << u"Game Creator Error"_s << u"&Yes"_s;
     }
 
-    // Two captions stand for the window's texts. Every caption fits its control in its own font, and the longest
-    // message wraps inside the screen instead of running off it.
+    // Two captions stand for the window's texts, and the longest message's title for the boxes', whose buttons are
+    // Qt's own texts in the same language. Every caption fits its control in its own font, and the longest message
+    // wraps inside the screen instead of running off it.
     void theWindowSpeaksTheLanguageAndEveryTextFits()
     {
         QFETCH(QLocale, locale);
@@ -94,29 +101,20 @@ private slots:
 
         QRect shown;
         QRect screen;
-        MsgBoxDriver driver;
-        driver.answer(QMessageBox::Ok, [&](QMessageBox* box) {
-            shown = box->frameGeometry();
-            screen = box->screen()->availableGeometry();
-        });
-        Module1::StyledMsgBox(gameTexts::GameCreatorError(), 48, gameTexts::GameCreatorErrorTitle(), w.get());
-        QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
-        QCOMPARE(shown.intersected(screen), shown); // wholly on the screen
-        QCOMPARE_LT(shown.width(), screen.width() * 3 / 4);
-    }
-
-    // Qt's own texts, such as the buttons of the game's box (and the commands of a cell's menu, from the same
-    // translations), speak the game's language.
-    void qtsOwnTextsSpeakTheGamesLanguage()
-    {
-        const auto w = StartedIn(QLocale("de_DE"));
         QString yes;
         MsgBoxDriver driver;
-        driver.answer(QMessageBox::No, [&](QMessageBox* box) { yes = box->button(QMessageBox::Yes)->text(); });
-        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+        driver.answer(QMessageBox::Yes, [&](QMessageBox* box) {
+            shown = box->frameGeometry();
+            screen = box->screen()->availableGeometry();
+            yes = box->button(QMessageBox::Yes)->text();
+        });
+        Module1::StyledMsgBox(gameTexts::GameCreatorError(), modDialogs::vbYesNo + modDialogs::vbExclamation,
+                              gameTexts::GameCreatorErrorTitle(), w.get());
         QVERIFY2(driver.ok(), qPrintable(driver.failureText()));
-        QCOMPARE(driver.box(0).text, "Ihr Rätsel ist noch nicht fertig.  Möchten Sie jetzt die Lösung sehen?");
-        QCOMPARE(yes, "&Ja");
+        QTEST(driver.box(0).title, "errorTitle");
+        QTEST(yes, "yes");
+        QCOMPARE(shown.intersected(screen), shown); // wholly on the screen
+        QCOMPARE_LT(shown.width(), screen.width() * 3 / 4);
     }
 };
 
