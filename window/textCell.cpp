@@ -329,14 +329,14 @@ int TextCell::stepRight(int position) const
 
 void TextCell::moveCaret(int position, bool keepAnchor)
 {
-    const bool caretMoves = m_caret != position || (!keepAnchor && m_anchor != position);
+    const bool unchanged = m_caret == position && (keepAnchor || m_anchor == position);
     const bool caretWasOn = m_caretOn;
     m_caret = position;
     if (!keepAnchor) m_anchor = position;
     restartBlink();
-    // A caret put where it already was needs no repaint beyond its blink: a
-    // new puzzle sets every cell's caret, and most cells stay as they are.
-    if (!caretMoves) {
+    // A caret and selection put back as they were need no repaint beyond the
+    // blink: a new puzzle sets every cell's caret, and most stay as they are.
+    if (unchanged) {
         if (m_caretOn != caretWasOn) update(caretRect());
         return;
     }
