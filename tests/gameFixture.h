@@ -53,6 +53,9 @@ inline std::unique_ptr<frmsudoku> StartedWith(const std::string& puzzle)
     return w;
 }
 
+// A control of the window, found by its object name as a player's tools find it.
+inline QWidget* Find(const frmsudoku& w, const QString& name) { return w.findChild<QWidget*>(name); }
+
 // Everything of a cell the player sees or is kept out of.
 struct Look {
     QString text;

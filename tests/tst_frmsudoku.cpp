@@ -15,8 +15,6 @@ namespace {
 // A rectangle in twips, in pixels: every place in the window is a whole number of pixels.
 QRect Pixels(QRect twips) { return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15}; }
 
-QWidget* Find(const frmsudoku& w, const QString& name) { return w.findChild<QWidget*>(name); }
-
 // The puzzle dealt, written as the puzzles are: a 0 for each empty cell. How a dealt board looks, givens locked
 // white on black, is tst_textCell's newPuzzleLeavesNothingOfTheOldGame.
 QString Dealt(const frmsudoku& w)

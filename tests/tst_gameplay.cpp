@@ -16,8 +16,6 @@ const QColor Red(255, 0, 0);
 
 using Entries = QMap<int, QString>; // cell index and the text typed into it
 
-QWidget* Find(const frmsudoku& w, const char* name) { return w.findChild<QWidget*>(name); }
-
 // Types board's digit into every open cell, or the text entries holds for it.
 void Fill(frmsudoku& w, const QString& board, const Entries& entries)
 {
@@ -177,7 +175,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, twice);
         QFETCH(QList<QUrl>, pages);
-        const QWidget* link = Find(*w, qPrintable(control));
+        const QWidget* link = Find(*w, control);
         const QPoint centre = link->mapTo(w.get(), link->rect().center());
         if (twice) QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, centre);
         else QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, centre);

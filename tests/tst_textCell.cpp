@@ -131,7 +131,7 @@ private slots:
         const auto w = StartedWith(ExamplePuzzle);
         MsgBoxDriver boxes;
         boxes.answer(QMessageBox::Yes); // the solution now?
-        QTest::mouseClick(w->findChild<QPushButton*>("Command4"), Qt::LeftButton);
+        QTest::mouseClick(Find(*w, "Command4"), Qt::LeftButton);
         QVERIFY2(boxes.ok(), qPrintable(boxes.failureText()));
         Run(Tile(*w, 1), {SelectAll, Type("9")}); // the given 9 is beside it
         Run(Tile(*w, 4), {SelectAll, Type("1234"), Press(Qt::Key_Left), Press(Qt::Key_Left)});

@@ -26,10 +26,7 @@ std::unique_ptr<frmsudoku> StartedIn(const QLocale& locale)
     return Started();
 }
 
-QString Caption(const frmsudoku& w, const char* control)
-{
-    return w.findChild<QWidget*>(QLatin1String(control))->property("text").toString();
-}
+QString Caption(const frmsudoku& w, const char* control) { return Find(w, control)->property("text").toString(); }
 
 // The room a control gives its text.
 int Room(QWidget* control)
